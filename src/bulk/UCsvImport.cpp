@@ -1,0 +1,192 @@
+#include "UCsvImport.h"
+
+#include <QFile>
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr char Quote = '"';
+
+// The message of a file that is not UTF-8, naming the line.
+QString NotUtf8Message(int line)
+{
+    return QStringLiteral("ファイルの%1行目に UTF-8 ではないデータがあります。UTF-8 で保存したファイルを開いてください。")
+        .arg(line);
+}
+
+// How a field ended: at a comma, at a line break outside quotes, or at the end of the file.
+enum class TFieldEnd { Comma, Line, File };
+
+// Bytes that can end a field or change the quoting, outside quotes.
+constexpr std::array<bool, 256> MakeStopTable()
+{
+    std::array<bool, 256> table{};
+    table[static_cast<unsigned char>(Quote)] = true;
+    table[static_cast<unsigned char>(',')] = true;
+    table[static_cast<unsigned char>('\r')] = true;
+    table[static_cast<unsigned char>('\n')] = true;
+    return table;
+}
+constexpr std::array<bool, 256> StopTable = MakeStopTable();
+
+// Reads the bytes of one field, from p on, into [begin, end) and leaves p after the
+// field. Every byte that the cutting looks at is ASCII, and no byte of a multi-byte
+// UTF-8 character is, so working on bytes cuts exactly where working on characters
+// would. The field's bytes are contiguous, so the buffer is the range itself.
+TFieldEnd ReadField(const char*& p, const char* const last, const char*& begin, const char*& end)
+{
+    begin = p;
+    bool quoted = false;
+    for (;;) {
+        if (quoted) {
+            // Inside quotes only a double quote matters.
+            const void* q = std::memchr(p, Quote, static_cast<size_t>(last - p));
+            p = q ? static_cast<const char*>(q) : last;
+        } else {
+            while (p != last && !StopTable[static_cast<unsigned char>(*p)]) ++p;
+        }
+        if (p == last) {
+            end = p;
+            return TFieldEnd::File;
+        }
+        char c = *p++;
+        if (c == Quote) {
+            if (p - 1 == begin) {
+                quoted = !quoted;
+            } else {
+                // A quote inside the field looks at the character after it: a second
+                // quote keeps the state (a doubled quote), anything else switches it.
+                if (p == last) {
+                    end = p;
+                    return TFieldEnd::File;
+                }
+                c = *p++;
+                if (c != Quote) quoted = !quoted;
+            }
+        }
+        if (!quoted) {
+            if (c == '\r' || c == '\n') {
+                end = p;
+                return TFieldEnd::Line;
+            }
+            if (c == ',') {
+                end = p;
+                return TFieldEnd::Comma;
+            }
+        }
+    }
+}
+
+// The value of a field read by ReadField: without the character that ended it, without
+// a quote at its start, without a quote or comma at its end, each doubled quote made one,
+// and trimmed of U+0000 to U+0020. An empty result is absent (an empty QString).
+QString FinishValue(const char* begin, const char* end, TFieldEnd how)
+{
+    if (how != TFieldEnd::File) --end;
+    if (begin != end && *begin == Quote) ++begin;
+    if (begin != end && (end[-1] == Quote || end[-1] == ',')) --end;
+    // Trimming before the quote pairs gives the same as after: it removes no quote and
+    // the pairs lie between the trimmed ends.
+    while (begin != end && static_cast<unsigned char>(*begin) <= 0x20) ++begin;
+    while (begin != end && static_cast<unsigned char>(end[-1]) <= 0x20) --end;
+    if (begin == end) return {};
+
+    const auto size = static_cast<qsizetype>(end - begin);
+    if (!std::memchr(begin, Quote, static_cast<size_t>(size))) return QString::fromUtf8(begin, size);
+
+    QByteArray unpaired;
+    unpaired.reserve(size);
+    for (const char* s = begin; s != end; ++s) {
+        unpaired.append(*s);
+        if (*s == Quote && s + 1 != end && s[1] == Quote) ++s; // the pair's second quote is dropped
+    }
+    return QString::fromUtf8(unpaired);
+}
+
+bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+} // namespace
+
+ECsvEncodingError::ECsvEncodingError(int line)
+    : std::runtime_error(NotUtf8Message(line).toStdString()), FLine(line)
+{
+}
+
+int FirstNonUtf8Line(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* const last = p + bytes.size();
+    int line = 1;
+    while (p != last) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            if (b == '\n' || (b == '\r' && (p + 1 == last || p[1] != '\n'))) ++line;
+            ++p;
+            continue;
+        }
+        // The well-formed sequences of RFC 3629: no overlong forms, no surrogates,
+        // nothing above U+10FFFF.
+        int length = 0;
+        unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            if (b == 0xE0) low = 0xA0;
+            if (b == 0xED) high = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            if (b == 0xF0) low = 0x90;
+            if (b == 0xF4) high = 0x8F;
+        } else {
+            return line;
+        }
+        if (last - p < length || p[1] < low || p[1] > high) return line;
+        for (int i = 2; i < length; ++i)
+            if (!IsContinuation(p[i])) return line;
+        p += length;
+    }
+    return 0;
+}
+
+std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes)
+{
+    if (const int line = FirstNonUtf8Line(bytes)) throw ECsvEncodingError(line);
+
+    const char* p = bytes.constData();
+    const char* const last = p + bytes.size();
+    if (bytes.startsWith("\xEF\xBB\xBF")) p += 3;
+
+    std::vector<TImportRecord> records;
+    do {
+        TImportRecord& record = records.emplace_back();
+        QString* const values[] = {&record.Date, &record.Title, &record.Content};
+        TFieldEnd how = TFieldEnd::File;
+        bool lineEnded = false;
+        for (QString* value : values) {
+            if (p == last || lineEnded) break; // this field and the rest are absent
+            const char *begin, *end;
+            how = ReadField(p, last, begin, end);
+            *value = FinishValue(begin, end, how);
+            lineEnded = how == TFieldEnd::Line;
+        }
+        // Fields after the third are read and dropped.
+        while (how == TFieldEnd::Comma) {
+            const char *begin, *end;
+            how = ReadField(p, last, begin, end);
+        }
+        while (p != last && (*p == '\r' || *p == '\n')) ++p;
+    } while (p != last);
+    return records;
+}
+
+std::vector<TImportRecord> ReadImportFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(file.errorString().toStdString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) throw std::runtime_error(file.errorString().toStdString());
+    return ReadImportCsv(bytes);
+}

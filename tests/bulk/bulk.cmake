@@ -1,0 +1,6 @@
+marlune_add_test(test_bulk
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CsvImportTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DateTextTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CsvExportTest.cpp
+  LIBS marlune_bulk)
