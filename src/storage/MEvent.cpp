@@ -180,7 +180,11 @@ TEventList TEvent::Select(const TEventCondition& condition)
     if (!c.Content.isEmpty()) add("content LIKE :Content ESCAPE '\\'");
 
     auto q = query::New(std::string(ListSql) + where + " ORDER BY date ASC, sort_order ASC" + ";");
-    const auto likeText = [](const QString& text) { return QLatin1String("%") + EscapeLikeText(text) + QLatin1String("%"); };
+    // Returns a QString, not the string builder that "+" makes: the builder would
+    // refer to the escaped text after it is gone.
+    const auto likeText = [](const QString& text) -> QString {
+        return QLatin1String("%") + EscapeLikeText(text) + QLatin1String("%");
+    };
     if (c.FromDate != -1) query::BindInt(q, ":FromDate", c.FromDate);
     if (c.ToDate != -1) query::BindInt(q, ":ToDate", c.ToDate);
     if (!c.Title.isEmpty()) query::BindText(q, ":Title", likeText(c.Title));
