@@ -1,5 +1,9 @@
+#include "MCategory.h"
 #include "MDataBaseCommon.h"
+#include "MEvent.h"
 #include "TestDatabase.h"
+
+#include <sqlite3.h>
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -67,4 +71,79 @@ TEST(Schema, AFileThatIsNoDatabaseFailsToOpenAndStaysAsItWas)
     connection.Disconnect();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), garbage);
+}
+
+namespace {
+
+// Runs the step, which must fail with the engine's foreign-key error.
+template <class Step>
+void ExpectForeignKeyFailure(Step step)
+{
+    try {
+        step();
+        ADD_FAILURE() << "the foreign key did not refuse the statement";
+    } catch (const SQLite::Exception& e) {
+        EXPECT_EQ(e.getExtendedErrorCode(), SQLITE_CONSTRAINT_FOREIGNKEY) << e.what();
+    }
+}
+
+} // namespace
+
+TEST_F(DatabaseTest, AnEventWhoseCategoryHasNoRowIsRefusedAndNothingIsStored)
+{
+    const int category = db.AddCategory(QStringLiteral("家族"));
+    for (const int missing : {-1, 0, category + 1}) {
+        SCOPED_TRACE(missing);
+        TEvent event;
+        event.SetYmd(2020, 7, 14);
+        event.SetTitle(QStringLiteral("誕生日"));
+        event.SetCategoryId(missing);
+        ExpectForeignKeyFailure([&] { event.Save(); });
+        EXPECT_EQ(event.Id(), -1);
+    }
+    EXPECT_EQ(db.ScalarInt("SELECT COUNT(*) FROM events;"), 0);
+
+    // Moving a stored event to a missing category is refused as well and leaves the row as it was.
+    const int id = db.AddEvent(2020, 7, 14, QStringLiteral("誕生日"), category);
+    auto event = TEvent::FindById(id);
+    event->SetCategoryId(category + 1);
+    event->SetTitle(QStringLiteral("変更"));
+    ExpectForeignKeyFailure([&] { event->Update(); });
+    EXPECT_EQ(db.ScalarText("SELECT title || '/' || category_id FROM events;"),
+              QStringLiteral("誕生日/%1").arg(category));
+}
+
+TEST_F(DatabaseTest, ACategoryIsDeletedOnlyAfterItsEvents)
+{
+    const int category = db.AddCategory(QStringLiteral("家族"));
+    const int other = db.AddCategory(QStringLiteral("仕事"));
+    db.AddEvent(2020, 7, 14, QStringLiteral("誕生日"), category);
+    db.AddEvent(2021, 1, 1, QStringLiteral("初詣"), category);
+    db.AddEvent(2021, 4, 1, QStringLiteral("入社"), other);
+
+    ExpectForeignKeyFailure([&] { TCategory::DeleteById(category); });
+    EXPECT_EQ(db.ScalarInt("SELECT COUNT(*) FROM categories;"), 2);
+    EXPECT_EQ(db.ScalarInt("SELECT COUNT(*) FROM events;"), 3);
+
+    {
+        SQLite::Transaction tx(Db());
+        TEvent::DeleteByCategoryId(category);
+        TCategory::DeleteById(category);
+        tx.commit();
+    }
+    EXPECT_EQ(db.ScalarInt("SELECT COUNT(*) FROM categories;"), 1);
+    EXPECT_EQ(db.ScalarText("SELECT group_concat(title) FROM events;"), QStringLiteral("入社"));
+}
+
+TEST_F(DatabaseTest, AnIdOfADeletedRowIsNeverHandedOutAgain)
+{
+    const int first = db.AddCategory(QStringLiteral("家族"));
+    const int highest = db.AddCategory(QStringLiteral("仕事"));
+    TCategory::DeleteById(highest);
+    EXPECT_GT(db.AddCategory(QStringLiteral("趣味")), highest);
+
+    db.AddEvent(2020, 7, 14, QStringLiteral("一"), first);
+    const int highestEvent = db.AddEvent(2020, 7, 15, QStringLiteral("二"), first);
+    TEvent::DeleteById(highestEvent);
+    EXPECT_GT(db.AddEvent(2020, 7, 16, QStringLiteral("三"), first), highestEvent);
 }
