@@ -56,16 +56,16 @@ TfrmCategory::TfrmCategory(TPlatform& platform, QWidget* parent) : TForm(platfor
                           &TfrmCategory::actDeleteExecute);
     actEdit = newAction("actEdit", QStringLiteral("編集(&E)..."), QStringLiteral("カテゴリー名を編集します"), "Edit",
                         &TfrmCategory::actEditExecute);
-    actUp = newAction("actUp", QString(), QStringLiteral("カテゴリーを上に移動します"), "Up",
-                      &TfrmCategory::actUpExecute);
+    actUp =
+        newAction("actUp", QString(), QStringLiteral("カテゴリーを上に移動します"), "Up", &TfrmCategory::actUpExecute);
     actDown = newAction("actDown", QString(), QStringLiteral("カテゴリーを下に移動します"), "Down",
                         &TfrmCategory::actDownExecute);
     actClose = newAction("actClose", QStringLiteral("閉じる(&C)"), QStringLiteral("ダイアログを閉じます"), "Close",
                          &TfrmCategory::actCloseExecute);
 
     FItems = new TCategoryItems(this);
-    FDelegate = new TCategoryItemDelegate(DialogPicture(QStringLiteral("Edit")), DialogPicture(QStringLiteral("Delete")),
-                                          this);
+    FDelegate =
+        new TCategoryItemDelegate(DialogPicture(QStringLiteral("Edit")), DialogPicture(QStringLiteral("Delete")), this);
     lsvCategory = new QListView(this);
     lsvCategory->setObjectName(QStringLiteral("lsvCategory"));
     lsvCategory->setModel(FItems);
@@ -95,8 +95,8 @@ TfrmCategory::TfrmCategory(TPlatform& platform, QWidget* parent) : TForm(platfor
     btnDown = NewActionButton(this, QStringLiteral("btnDown"), square, actDown, false);
     btnClose = NewActionButton(this, QStringLiteral("btnClose"), wide, actClose, true);
 
-    // The list above, margins of 16 at the left, top and right; the bottom bar of 64
-    // with the buttons aligned right.
+    // The list above, margins of 16 at the left, top and right; the bottom bar of
+    // 64 with the buttons aligned right.
     auto* form = new QVBoxLayout(this);
     form->setContentsMargins(16, 16, 16, 0);
     form->setSpacing(0);
@@ -143,7 +143,7 @@ bool TfrmCategory::eventFilter(QObject* watched, QEvent* event)
     if (watched == lsvCategory && event->type() == QEvent::Resize) {
         lsvCategoryUpdateObjects();
     } else if (watched == lsvCategory->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        // The view reports the click after the release; the place is remembered here.
+        // The view reports a click after the release; its place is kept here.
         FLastClickPos = static_cast<QMouseEvent*>(event)->position().toPoint();
     }
     return TForm::eventFilter(watched, event);
@@ -170,8 +170,8 @@ void TfrmCategory::lsvCategoryItemClickEx(int itemIndex, const QPoint& localClic
 void TfrmCategory::lsvCategoryUpdateObjects()
 {
     const int scrollBarWidth = lsvCategory->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lsvCategory);
-    FDelegate->SetNameWidth(CategoryNameWidth(lsvCategory->contentsRect().width(),
-                                              TCategoryItemDelegate::ItemSpacing, scrollBarWidth));
+    FDelegate->SetNameWidth(
+        CategoryNameWidth(lsvCategory->contentsRect().width(), TCategoryItemDelegate::ItemSpacing, scrollBarWidth));
     lsvCategory->viewport()->update();
 }
 
@@ -215,10 +215,9 @@ void TfrmCategory::actDeleteExecute()
     if (row < 0) return;
     const int id = FItems->Item(row).Id;
     const int count = TEvent::CountByCategoryId(id);
-    if (count > 0 &&
-        !Platform().Confirm(QStringLiteral("カテゴリーに関連するイベントが%1件あります。\r\n"
-                                           "イベントも同時に削除しますがよろしいですか？")
-                                .arg(count)))
+    if (count > 0 && !Platform().Confirm(QStringLiteral("カテゴリーに関連するイベントが%1件あります。\r\n"
+                                                        "イベントも同時に削除しますがよろしいですか？")
+                                             .arg(count)))
         return;
 
     {

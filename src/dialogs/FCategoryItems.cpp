@@ -78,8 +78,7 @@ TCategoryItemObject TCategoryItemDelegate::HitTest(const QRect& row, const QPoin
     return TCategoryItemObject::None;
 }
 
-void TCategoryItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                  const QModelIndex& index) const
+void TCategoryItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     // The background and selection as the style draws them, without text.
     QStyleOptionViewItem background = option;
@@ -97,8 +96,8 @@ void TCategoryItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     painter->setFont(option.font);
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const QRect nameRect = NameRect(row);
-    const QString name = option.fontMetrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
-                                                       nameRect.width());
+    const QString name =
+        option.fontMetrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, nameRect.width());
     painter->drawText(nameRect, Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine, name);
     FEditPicture.paint(painter, EditRect(row));
     FDeletePicture.paint(painter, DeleteRect(row));
@@ -112,5 +111,6 @@ QSize TCategoryItemDelegate::sizeHint(const QStyleOptionViewItem& option, const 
 
 int CategoryNameWidth(int listWidth, int itemSpacing, int scrollBarWidth)
 {
-    return listWidth - (itemSpacing + itemSpacing) - TCategoryItemDelegate::EditOffset - TCategoryItemDelegate::PictureWidth - scrollBarWidth;
+    return listWidth - (itemSpacing + itemSpacing) - TCategoryItemDelegate::EditOffset -
+           TCategoryItemDelegate::PictureWidth - scrollBarWidth;
 }

@@ -41,20 +41,21 @@ private:
 // The objects of a row that a click can hit.
 enum class TCategoryItemObject { None, Name, Edit, Delete };
 
-// Paints a row 36 high. Inside the item spacing at both sides: the name from the
-// start, the "Delete" picture 22 wide at the end and the "Edit" picture 22 wide
-// placed 30 further toward the start.
+// Paints a row 36 high. Inside the item spacing at both sides: the name from
+// the start, the "Delete" picture 22 wide at the end and the "Edit" picture 22
+// wide placed 30 further toward the start.
 class TCategoryItemDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     static constexpr int RowHeight = 36;
     static constexpr int PictureWidth = 22;
-    static constexpr int EditOffset = 30; // the "Edit" picture's distance from the "Delete" picture
+    static constexpr int EditOffset = 30;  // the "Edit" picture's distance from the "Delete" picture
     static constexpr int ItemSpacing = 10; // room kept free at both sides of a row
 
     TCategoryItemDelegate(QIcon editPicture, QIcon deletePicture, QObject* parent);
 
-    // The width of every row's name text; set by the list whenever it lays its rows out.
+    // The width of every row's name text; set by the list whenever it lays its
+    // rows out.
     void SetNameWidth(int width) { FNameWidth = width; }
     int NameWidth() const { return FNameWidth; }
 
@@ -74,6 +75,6 @@ private:
     int FNameWidth = 0;
 };
 
-// The name's width: the list's width less the item spacing on both sides, less the
-// room of the two pictures (30 + 22), less a vertical scroll bar.
+// The name's width: the list's width less the item spacing on both sides, less
+// the room of the two pictures (30 + 22), less a vertical scroll bar.
 int CategoryNameWidth(int listWidth, int itemSpacing, int scrollBarWidth);

@@ -50,8 +50,8 @@ TfrmEvent::TfrmEvent(TPlatform& platform, TfrmCategory& frmCategory, QWidget* pa
     cmbNonLeapYearProc = new QComboBox(this);
     cmbNonLeapYearProc->setObjectName(QStringLiteral("cmbNonLeapYearProc"));
     // The item index is the rule's ordinal.
-    cmbNonLeapYearProc->addItems({QStringLiteral("スキップする"), QStringLiteral("2月28日に表示する"),
-                                  QStringLiteral("3月1日に表示する")});
+    cmbNonLeapYearProc->addItems(
+        {QStringLiteral("スキップする"), QStringLiteral("2月28日に表示する"), QStringLiteral("3月1日に表示する")});
     edtTitle = NewEdit(this, QStringLiteral("edtTitle"));
     cmbCategory = new QComboBox(this);
     cmbCategory->setObjectName(QStringLiteral("cmbCategory"));
@@ -83,8 +83,8 @@ TfrmEvent::TfrmEvent(TPlatform& platform, TfrmCategory& frmCategory, QWidget* pa
     connect(btnClose, &QPushButton::clicked, this, [this] { Guard([this] { btnCloseClick(); }); });
     connect(btnCategory, &QToolButton::clicked, this, [this] { Guard([this] { btnCategoryClick(); }); });
 
-    // Top to bottom: the date row with the leap-year rule, the title, the category
-    // band, the detail filling the rest, and the bottom bar of 56.
+    // Top to bottom: the date row with the leap-year rule, the title, the
+    // category band, the detail filling the rest, and the bottom bar of 56.
     auto* form = new QVBoxLayout(this);
     form->setContentsMargins(16, 16, 16, 0);
     form->setSpacing(4);
@@ -100,8 +100,8 @@ TfrmEvent::TfrmEvent(TPlatform& platform, TfrmCategory& frmCategory, QWidget* pa
     dateRow->addWidget(edtDay);
     dateRow->addWidget(NewLabel(this, QStringLiteral("lblDay"), QStringLiteral("日"), edtDay));
     dateRow->addSpacing(24);
-    dateRow->addWidget(NewLabel(this, QStringLiteral("lblNonLeapYearProc"), QStringLiteral("うるう年以外の場合"),
-                                cmbNonLeapYearProc));
+    dateRow->addWidget(
+        NewLabel(this, QStringLiteral("lblNonLeapYearProc"), QStringLiteral("うるう年以外の場合"), cmbNonLeapYearProc));
     dateRow->addWidget(cmbNonLeapYearProc, 1);
     form->addLayout(dateRow);
 
@@ -130,7 +130,7 @@ TfrmEvent::TfrmEvent(TPlatform& platform, TfrmCategory& frmCategory, QWidget* pa
     bottomBar->addWidget(btnClose);
     form->addLayout(bottomBar);
 
-    QWidget* const tabOrder[] = {edtYear,    edtMonth,   edtDay, cmbNonLeapYearProc, edtTitle,
+    QWidget* const tabOrder[] = {edtYear,     edtMonth,   edtDay, cmbNonLeapYearProc, edtTitle,
                                  cmbCategory, memContent, btnAdd, btnUpdate,          btnClose};
     for (size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -230,8 +230,8 @@ bool TfrmEvent::Refuse(const QString& text, QWidget* control)
 
 bool TfrmEvent::ValidateInput()
 {
-    // Each edit gets the focus before its text is read, so that a text which is no
-    // whole number leaves the focus on it when the conversion fails.
+    // Each edit gets the focus before its text is read, so that a text which is
+    // no whole number leaves the focus on it when the conversion fails.
     edtYear->setFocus();
     const int year = StrToInt(edtYear->text());
     edtMonth->setFocus();
@@ -254,8 +254,8 @@ void TfrmEvent::AssignToEvent(TEvent& event) const
     event.SetContent(memContent->toPlainText());
     event.SetCategoryId(FCategories.at(static_cast<size_t>(cmbCategory->currentIndex()))->Id());
     event.SetYmd(StrToInt(edtYear->text()), StrToInt(edtMonth->text()), StrToInt(edtDay->text()));
-    // A disabled rule keeps what the event holds: Skip for a new event, the stored
-    // rule for an edited one.
+    // A disabled rule keeps what the event holds: Skip for a new event, the
+    // stored rule for an edited one.
     if (cmbNonLeapYearProc->isEnabled())
         event.SetNonLeapYearProc(TEvent::IntToNonLeapYearProc(cmbNonLeapYearProc->currentIndex()));
     event.SetNoticeDays(0);
