@@ -1,10 +1,11 @@
 // Marlune: a desktop book of dates that come back every year.
-#include "FMain.h"
+#include "UApplicationWindows.h"
 #include "UQtPlatform.h"
 
 #include <QIcon>
-#include <QMessageBox>
+#include <QDialog>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <memory>
 #include <sys/socket.h>
@@ -29,7 +30,12 @@ void CloseOnTerminate(QWidget& mainWindow)
     QObject::connect(notifier, &QSocketNotifier::activated, &mainWindow, [&mainWindow] {
         char byte;
         [[maybe_unused]] const auto got = ::read(GSignalPipe[0], &byte, 1);
-        mainWindow.close();
+        // Open dialogs are cancelled first, so that their modal loops end, and the
+        // main window then closes once control is back in the main loop.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) dialog->reject();
+        }
+        QTimer::singleShot(0, &mainWindow, &QWidget::close);
     });
     struct sigaction action {};
     action.sa_handler = OnTerminate;
@@ -45,21 +51,20 @@ int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     TApplication::setApplicationName(QStringLiteral("Marlune"));
-    TApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/Marlune.svg")));
+    TApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/main/Marlune.svg")));
     app.LoadQtTranslation();
 
     TQtPlatform platform;
-    std::unique_ptr<TfrmMain> frmMain;
+    std::unique_ptr<TApplicationWindows> windows;
     try {
-        frmMain = std::make_unique<TfrmMain>(platform);
+        windows = std::make_unique<TApplicationWindows>(platform);
     } catch (const std::exception& failure) {
         // Start-up is not guarded: report the failure and end before any window shows.
-        QMessageBox::critical(nullptr, QStringLiteral("Marlune"),
-                              QStringLiteral("Marlune を起動できません。\n%1").arg(FailureText(failure)));
+        platform.ShowError(QStringLiteral("Marlune を起動できません。\n%1").arg(FailureText(failure)));
         return 1;
     }
     app.SetPlatform(&platform);
-    CloseOnTerminate(*frmMain);
-    frmMain->show();
+    CloseOnTerminate(*windows->frmMain);
+    windows->frmMain->show();
     return app.exec();
 }
