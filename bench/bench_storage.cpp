@@ -1,0 +1,290 @@
+// The storage layer's three heavy operations against a bare prepared sqlite3
+// statement that runs the same SQL and reads the same columns, in the same run:
+//   SelectByMmdd over 1,000,000 events (about 2,700 on each day),
+//   InsertAll of 100,000 events in one transaction,
+//   Select by a part of the title over 1,000,000 events.
+// Run with --benchmark_filter=... to pick; the 1,000,000-event database is made
+// once in the build folder and reused.
+#include "BenchData.h"
+#include "MCategory.h"
+#include "MEvent.h"
+#include "UCalendar.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr int LargeCount = 1'000'000;
+constexpr int InsertCount = 100'000;
+
+benchdata::TBenchDatabase& LargeDatabase()
+{
+    static benchdata::TBenchDatabase database(LargeCount);
+    SetDbConnection(&database.Connection());
+    return database;
+}
+
+// A bare prepared statement, finalized with its owner.
+class TBareStatement {
+public:
+    TBareStatement(sqlite3* db, const std::string& sql)
+    {
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &FStmt, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(db));
+    }
+    ~TBareStatement() { sqlite3_finalize(FStmt); }
+    TBareStatement(const TBareStatement&) = delete;
+    TBareStatement& operator=(const TBareStatement&) = delete;
+    sqlite3_stmt* operator*() const { return FStmt; }
+
+private:
+    sqlite3_stmt* FStmt = nullptr;
+};
+
+// Reads the columns that the storage layer reads into an event and its category
+// name, by the positions of their names; returns the number of rows.
+class TBareRowReader {
+public:
+    explicit TBareRowReader(sqlite3_stmt* stmt)
+    {
+        for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+            const std::string name = sqlite3_column_name(stmt, i);
+            if (name == "id") FId = i;
+            else if (name == "title") FTitle = i;
+            else if (name == "content") FContent = i;
+            else if (name == "date") FDate = i;
+            else if (name == "non_leap_year_proc") FProc = i;
+            else if (name == "notice_days") FNotice = i;
+            else if (name == "category_id") FCategory = i;
+            else if (name == "name") FName = i;
+        }
+    }
+    std::int64_t ReadAll(sqlite3_stmt* stmt) const
+    {
+        std::int64_t rows = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            std::int64_t sum = sqlite3_column_int(stmt, FId) + sqlite3_column_int(stmt, FDate) +
+                               sqlite3_column_int(stmt, FProc) + sqlite3_column_int(stmt, FNotice) +
+                               sqlite3_column_int(stmt, FCategory);
+            for (const int text : {FTitle, FContent, FName}) {
+                const unsigned char* value = sqlite3_column_text(stmt, text);
+                benchmark::DoNotOptimize(value);
+                sum += sqlite3_column_bytes(stmt, text);
+            }
+            benchmark::DoNotOptimize(sum);
+            ++rows;
+        }
+        sqlite3_reset(stmt);
+        return rows;
+    }
+
+private:
+    int FId = 0, FTitle = 0, FContent = 0, FDate = 0, FProc = 0, FNotice = 0, FCategory = 0, FName = 0;
+};
+
+const std::string ListSql = "SELECT events.*, categories.name, categories.sort_order FROM events JOIN categories ON "
+                            "events.category_id = categories.id ";
+
+// The days asked for, one after another: an ordinary day, and 28 February and
+// 1 March of a year without 29 February, whose lists take in 29 February events.
+struct TDay {
+    int Mmdd;
+    int Year;
+};
+constexpr TDay Days[] = {{714, 2024}, {228, 2023}, {301, 2023}};
+
+std::string DayClause(const TDay& day)
+{
+    if (!IsLeapYear(day.Year) && day.Mmdd == 228)
+        return " WHERE date_ind = :DateInd OR (date_ind = 229 AND non_leap_year_proc = 1)";
+    if (!IsLeapYear(day.Year) && day.Mmdd == 301)
+        return " WHERE date_ind = :DateInd OR (date_ind = 229 AND non_leap_year_proc = 2)";
+    return " WHERE date_ind = :DateInd";
+}
+
+void SelectByMmdd(benchmark::State& state)
+{
+    LargeDatabase();
+    const TDay day = Days[state.range(0)];
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        const TEventList list = TEvent::SelectByMmdd(day.Mmdd, TSortOrder::Asc, IsLeapYear(day.Year));
+        rows = std::int64_t(list.size());
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.counters["rows"] = double(rows);
+}
+
+void BareSelectByMmdd(benchmark::State& state)
+{
+    sqlite3* db = LargeDatabase().Connection().Database().getHandle();
+    const TDay day = Days[state.range(0)];
+    const TBareStatement stmt(db, ListSql + DayClause(day) + "  ORDER BY date ASC, sort_order ASC;");
+    const TBareRowReader reader(*stmt);
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        sqlite3_bind_int(*stmt, sqlite3_bind_parameter_index(*stmt, ":DateInd"), day.Mmdd);
+        rows = reader.ReadAll(*stmt);
+    }
+    state.counters["rows"] = double(rows);
+}
+
+// Two title parts: one that about one title in six holds, and one that few hold
+// (the scan over every title dominates).
+QString TitlePart(std::int64_t which)
+{
+    return which == 0 ? benchdata::SearchableTitlePart() : QStringLiteral("その12345");
+}
+
+void SelectByTitle(benchmark::State& state)
+{
+    LargeDatabase();
+    TEventCondition condition;
+    condition.Title = TitlePart(state.range(0));
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        const TEventList list = TEvent::Select(condition);
+        rows = std::int64_t(list.size());
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.counters["rows"] = double(rows);
+}
+
+void BareSelectByTitle(benchmark::State& state)
+{
+    sqlite3* db = LargeDatabase().Connection().Database().getHandle();
+    const TBareStatement stmt(db, ListSql + "WHERE title LIKE :Title ESCAPE '\\' ORDER BY date ASC, sort_order ASC;");
+    const TBareRowReader reader(*stmt);
+    const QByteArray pattern = (QLatin1String("%") + EscapeLikeText(TitlePart(state.range(0))) + QLatin1String("%")).toUtf8();
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        sqlite3_bind_text(*stmt, 1, pattern.constData(), int(pattern.size()), SQLITE_STATIC);
+        rows = reader.ReadAll(*stmt);
+    }
+    state.counters["rows"] = double(rows);
+}
+
+// A new, empty database with the generated categories, published as DbConnection.
+class TEmptyDatabase {
+public:
+    TEmptyDatabase()
+    {
+        const QString path = FDir.filePath(QStringLiteral("Marlune.db"));
+        benchdata::FillDatabase(path, 0);
+        FConnection.SetParam(QStringLiteral("DataBase"), path);
+        FConnection.Connect();
+        SetDbConnection(&FConnection);
+    }
+    ~TEmptyDatabase() { SetDbConnection(nullptr); }
+    sqlite3* Handle() { return FConnection.Database().getHandle(); }
+
+private:
+    QTemporaryDir FDir;
+    TDbConnection FConnection;
+};
+
+// The events to insert, as the import builds them.
+const TEventList& EventsToInsert()
+{
+    static const TEventList events = [] {
+        TEventList list;
+        list.reserve(InsertCount);
+        for (int i = 0; i < InsertCount; ++i) {
+            const benchdata::TBenchEvent source = benchdata::MakeEvent(i);
+            auto event = std::make_unique<TEvent>();
+            event->SetTitle(source.Title);
+            event->SetContent(source.Content);
+            event->SetYmd(source.Year, source.Month, source.Day);
+            event->SetNonLeapYearProc(TEvent::IntToNonLeapYearProc(source.NonLeapYearProc));
+            event->SetCategoryId(source.CategoryId);
+            list.push_back(std::move(event));
+        }
+        return list;
+    }();
+    return events;
+}
+
+void InsertAll(benchmark::State& state)
+{
+    const TEventList& events = EventsToInsert();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto database = std::make_unique<TEmptyDatabase>();
+        state.ResumeTiming();
+        SQLite::Transaction tx(Db());
+        TEvent::InsertAll(events);
+        tx.commit();
+        state.PauseTiming();
+        database.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * InsertCount);
+}
+
+void BareInsertAll(benchmark::State& state)
+{
+    const TEventList& events = EventsToInsert();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto database = std::make_unique<TEmptyDatabase>();
+        sqlite3* db = database->Handle();
+        state.ResumeTiming();
+        sqlite3_exec(db, "BEGIN;", nullptr, nullptr, nullptr);
+        {
+            const TBareStatement stmt(db, "INSERT INTO events (title, content, date, date_ind, non_leap_year_proc, "
+                                          "notice_days, category_id) VALUES (:Title, :Content, :Date, :DateInd, "
+                                          ":NonLeapYearProc, :NoticeDays, :CategoryId);");
+            for (const auto& event : events) {
+                const QByteArray title = event->Title().toUtf8();
+                const QByteArray content = event->Content().toUtf8();
+                sqlite3_bind_text(*stmt, 1, title.constData(), int(title.size()), SQLITE_STATIC);
+                sqlite3_bind_text(*stmt, 2, content.constData(), int(content.size()), SQLITE_STATIC);
+                sqlite3_bind_int(*stmt, 3, event->Date());
+                sqlite3_bind_int(*stmt, 4, event->DateInd());
+                sqlite3_bind_int(*stmt, 5, int(event->NonLeapYearProc()));
+                sqlite3_bind_int(*stmt, 6, event->NoticeDays());
+                sqlite3_bind_int(*stmt, 7, event->CategoryId());
+                if (sqlite3_step(*stmt) != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db));
+                sqlite3_reset(*stmt);
+            }
+        }
+        sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+        state.PauseTiming();
+        database.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * InsertCount);
+}
+
+// Medians over repetitions; the day and title arguments index Days and TitlePart.
+void DayArgs(benchmark::internal::Benchmark* b)
+{
+    b->ArgName("day")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+}
+void TitleArgs(benchmark::internal::Benchmark* b)
+{
+    b->ArgName("part")->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+}
+void InsertArgs(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
+}
+
+} // namespace
+
+BENCHMARK(SelectByMmdd)->Apply(DayArgs);
+BENCHMARK(BareSelectByMmdd)->Apply(DayArgs);
+BENCHMARK(SelectByTitle)->Apply(TitleArgs);
+BENCHMARK(BareSelectByTitle)->Apply(TitleArgs);
+BENCHMARK(InsertAll)->Apply(InsertArgs);
+BENCHMARK(BareInsertAll)->Apply(InsertArgs);
+
+BENCHMARK_MAIN();
