@@ -4,6 +4,7 @@
 #include "UCalendar.h"
 #include "UWholeNumber.h"
 
+#include <QHash>
 #include <cstdint>
 
 namespace {
@@ -147,10 +148,15 @@ TEventList TEvent::ReadList(SQLite::Statement& q)
     TEventList list;
     const TColumns columns(q);
     const int name = q.getColumnIndex("name");
+    // Within one result a category id always joins the same name: decode it once
+    // per category and let the events share the one text.
+    QHash<int, QString> names;
     while (q.executeStep()) {
         auto event = std::make_unique<TEvent>();
         event->ReadRow(q, columns);
-        event->FCategoryName = query::Text(q, name);
+        auto known = names.constFind(event->FCategoryId);
+        if (known == names.cend()) known = names.insert(event->FCategoryId, query::Text(q, name));
+        event->FCategoryName = *known;
         list.push_back(std::move(event));
     }
     return list;
