@@ -86,6 +86,8 @@ TfrmSearch::TfrmSearch(TPlatform& platform, TfrmEvent& frmEvent, QWidget* parent
                          SearchPicture(QStringLiteral("Clear")), QStringLiteral("検索条件と検索結果をクリアします"));
     btnExport = NewButton(this, QStringLiteral("btnExport"), buttonSize, QStringLiteral("エクスポート"),
                           SearchPicture(QStringLiteral("Export")), QStringLiteral("エクスポート(書き出し)を開始します"));
+    // Its caption is longer than the others': the button grows so that it is not clipped.
+    btnExport->setFixedWidth(std::max(buttonSize.width(), btnExport->sizeHint().width()));
     btnEdit = NewButton(this, QStringLiteral("btnEdit"), buttonSize, QStringLiteral("編集(&E)"),
                         SearchPicture(QStringLiteral("Edit")), QStringLiteral("イベントを編集します"));
     btnDelete = NewButton(this, QStringLiteral("btnDelete"), buttonSize, QStringLiteral("削除(&D)"),
