@@ -163,6 +163,8 @@ void TfrmEvent::InitControls()
     LoadCategories();
     edtTitle->clear();
     memContent->clear();
+    FStoredContent.clear();
+    FShownContent.clear();
     btnAdd->hide();
     btnUpdate->hide();
     cmbNonLeapYearProc->setCurrentIndex(0);
@@ -189,6 +191,8 @@ void TfrmEvent::InitControls()
         cmbNonLeapYearProc->setCurrentIndex(static_cast<int>(event->NonLeapYearProc()));
         edtTitle->setText(event->Title());
         memContent->setPlainText(event->Content());
+        FStoredContent = event->Content();
+        FShownContent = memContent->toPlainText();
     }
     edtYear->setFocus();
 }
@@ -251,7 +255,8 @@ bool TfrmEvent::ValidateInput()
 void TfrmEvent::AssignToEvent(TEvent& event) const
 {
     event.SetTitle(edtTitle->text());
-    event.SetContent(memContent->toPlainText());
+    const QString content = memContent->toPlainText();
+    event.SetContent(content == FShownContent ? FStoredContent : content);
     event.SetCategoryId(FCategories.at(static_cast<size_t>(cmbCategory->currentIndex()))->Id());
     event.SetYmd(StrToInt(edtYear->text()), StrToInt(edtMonth->text()), StrToInt(edtDay->text()));
     // A disabled rule keeps what the event holds: Skip for a new event, the

@@ -47,6 +47,10 @@ private:
     TCategoryList FCategories;
     TFormMode FFormMode = TFormMode::Add;
     int FEventId = 0;
+    // The memo shows every line break as "\n". The edited event's detail text as
+    // stored and as the memo showed it: a detail left as shown is stored unchanged.
+    QString FStoredContent;
+    QString FShownContent;
 
     QLineEdit* edtYear;
     QLineEdit* edtMonth;

@@ -181,18 +181,40 @@ TEST_F(CategoryDialogTest, RenameWithoutANewNameWritesNothing)
     });
 }
 
-TEST_F(CategoryDialogTest, RenameOfACategoryDeletedMeanwhileTellsItWasNotFound)
+TEST_F(CategoryDialogTest, CommandsOnARowWhoseCategoryWasDeletedMeanwhile)
 {
-    const auto ids = AddThree();
-    RunCategoryManager([&](TForm& form) {
-        platform.ExpectPrompt(EditCaption, QStringLiteral("x"))
-            .ExpectMessage(QStringLiteral("編集対象のカテゴリーが見つかりませんでした。"));
-        TCategory::DeleteById(ids[0]);
-        Click(Find<QPushButton>(form, QStringLiteral("btnEdit")));
-        EXPECT_EQ(CategoryNames(form), (QStringList{"a", "b", "c"}));
-        CloseManager(form);
-    });
-    EXPECT_EQ(StoredOrder(), QStringLiteral("b,c"));
+    struct TCase {
+        const char* button;
+        std::function<void(int id)> expect; // the boxes the command shows
+        QStringList rows;
+    };
+    const TCase cases[] = {
+        {"btnEdit",
+         [&](int) {
+             platform.ExpectPrompt(EditCaption, QStringLiteral("x"))
+                 .ExpectMessage(QStringLiteral("編集対象のカテゴリーが見つかりませんでした。"));
+         },
+         {"a", "b", "c"}},
+        // The lookup fails before anything is written.
+        {"btnDown",
+         [&](int id) { platform.ExpectError(QStringLiteral("Category not found. [%1]").arg(id)); },
+         {"a", "b", "c"}},
+        // Nothing left to delete: no question, and the row goes.
+        {"btnDelete", [&](int) {}, {"b", "c"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.button);
+        db.Connection().ExecSQL("DELETE FROM categories;");
+        const auto ids = AddThree();
+        RunCategoryManager([&](TForm& form) {
+            c.expect(ids[0]);
+            TCategory::DeleteById(ids[0]);
+            Click(Find<QPushButton>(form, QString::fromLatin1(c.button)));
+            EXPECT_EQ(CategoryNames(form), c.rows);
+            CloseManager(form);
+        });
+        EXPECT_EQ(StoredOrder(), QStringLiteral("b,c"));
+    }
 }
 
 TEST_F(CategoryDialogTest, DeleteAsksOnlyForACategoryWithEventsAndTakesThemAlong)
@@ -328,19 +350,6 @@ TEST_F(CategoryDialogTest, FailedMoveRollsBackTheFirstWriteAndKeepsTheRows)
     });
     EXPECT_EQ(db.ScalarInt("SELECT sort_order FROM categories WHERE id = " + std::to_string(ids[1])), 2);
     EXPECT_EQ(StoredOrder(), QStringLiteral("a,b,c"));
-}
-
-TEST_F(CategoryDialogTest, MovingACategoryDeletedMeanwhileFailsBeforeWriting)
-{
-    const auto ids = AddThree();
-    RunCategoryManager([&](TForm& form) {
-        platform.ExpectError(QStringLiteral("Category not found. [%1]").arg(ids[0]));
-        TCategory::DeleteById(ids[0]);
-        Click(Find<QPushButton>(form, QStringLiteral("btnDown")));
-        EXPECT_EQ(CategoryNames(form), (QStringList{"a", "b", "c"}));
-        CloseManager(form);
-    });
-    EXPECT_EQ(StoredOrder(), QStringLiteral("b,c"));
 }
 
 TEST_F(CategoryDialogTest, RowPicturesSelectTheirRowAndRunItsCommand)

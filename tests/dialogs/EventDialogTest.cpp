@@ -306,6 +306,34 @@ TEST_F(EventDialogTest, EditModeShowsTheStoredEventAndUpdatesIt)
     EXPECT_EQ(db.ScalarInt("SELECT date_ind FROM events;"), 301);
 }
 
+TEST_F(EventDialogTest, UpdateKeepsTheLineBreaksOfADetailTextLeftAsShown)
+{
+    struct TCase {
+        const char* what;
+        QString typed; // nothing: the memo is left alone
+        QString stored;
+    };
+    const QString stored = QStringLiteral("一行目\r\n二行目\r三行目");
+    const TCase cases[] = {
+        {"left alone", QString(), stored},
+        {"retyped", QStringLiteral("新しい詳細"), QStringLiteral("新しい詳細")},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        db.Connection().ExecSQL("DELETE FROM events;");
+        const int id = db.AddEvent(2021, 7, 14, QStringLiteral("t"), work, 0, stored);
+        RunEdit(id, [&](TEditor& editor) {
+            platform.ExpectMessage(QStringLiteral("更新しました。"));
+            EXPECT_EQ(editor.Content.toPlainText(), QStringLiteral("一行目\n二行目\n三行目"));
+            TypeInto(editor.Title, QStringLiteral("t2"));
+            if (!c.typed.isNull()) TypeInto(editor.Content, c.typed);
+            Click(editor.Update);
+        });
+        EXPECT_EQ(TEvent::FindById(id)->Content(), c.stored);
+        EXPECT_EQ(TEvent::FindById(id)->Title(), QStringLiteral("t2"));
+    }
+}
+
 TEST_F(EventDialogTest, EditModeForAMissingEventReportsItAndClosesAtOnce)
 {
     const int result = RunEdit(
