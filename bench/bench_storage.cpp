@@ -15,7 +15,11 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <ctime>
+#include <vector>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -110,66 +114,11 @@ std::string DayClause(const TDay& day)
     return " WHERE date_ind = :DateInd";
 }
 
-void SelectByMmdd(benchmark::State& state)
-{
-    LargeDatabase();
-    const TDay day = Days[state.range(0)];
-    std::int64_t rows = 0;
-    for (auto _ : state) {
-        const TEventList list = TEvent::SelectByMmdd(day.Mmdd, TSortOrder::Asc, IsLeapYear(day.Year));
-        rows = std::int64_t(list.size());
-        benchmark::DoNotOptimize(list.data());
-    }
-    state.counters["rows"] = double(rows);
-}
-
-void BareSelectByMmdd(benchmark::State& state)
-{
-    sqlite3* db = LargeDatabase().Connection().Database().getHandle();
-    const TDay day = Days[state.range(0)];
-    const TBareStatement stmt(db, ListSql + DayClause(day) + "  ORDER BY date ASC, sort_order ASC;");
-    const TBareRowReader reader(*stmt);
-    std::int64_t rows = 0;
-    for (auto _ : state) {
-        sqlite3_bind_int(*stmt, sqlite3_bind_parameter_index(*stmt, ":DateInd"), day.Mmdd);
-        rows = reader.ReadAll(*stmt);
-    }
-    state.counters["rows"] = double(rows);
-}
-
 // Two title parts: one that about one title in six holds, and one that few hold
 // (the scan over every title dominates).
 QString TitlePart(std::int64_t which)
 {
     return which == 0 ? benchdata::SearchableTitlePart() : QStringLiteral("その12345");
-}
-
-void SelectByTitle(benchmark::State& state)
-{
-    LargeDatabase();
-    TEventCondition condition;
-    condition.Title = TitlePart(state.range(0));
-    std::int64_t rows = 0;
-    for (auto _ : state) {
-        const TEventList list = TEvent::Select(condition);
-        rows = std::int64_t(list.size());
-        benchmark::DoNotOptimize(list.data());
-    }
-    state.counters["rows"] = double(rows);
-}
-
-void BareSelectByTitle(benchmark::State& state)
-{
-    sqlite3* db = LargeDatabase().Connection().Database().getHandle();
-    const TBareStatement stmt(db, ListSql + "WHERE title LIKE :Title ESCAPE '\\' ORDER BY date ASC, sort_order ASC;");
-    const TBareRowReader reader(*stmt);
-    const QByteArray pattern = (QLatin1String("%") + EscapeLikeText(TitlePart(state.range(0))) + QLatin1String("%")).toUtf8();
-    std::int64_t rows = 0;
-    for (auto _ : state) {
-        sqlite3_bind_text(*stmt, 1, pattern.constData(), int(pattern.size()), SQLITE_STATIC);
-        rows = reader.ReadAll(*stmt);
-    }
-    state.counters["rows"] = double(rows);
 }
 
 // A new, empty database with the generated categories, published as DbConnection.
@@ -212,79 +161,172 @@ const TEventList& EventsToInsert()
     return events;
 }
 
+// The wall-clock and thread CPU time of one call.
+struct TSample {
+    double Wall;
+    double Cpu;
+};
+
+double ThreadCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+template <class Work>
+TSample Measure(Work&& work)
+{
+    const auto wall = std::chrono::steady_clock::now();
+    const double cpu = ThreadCpuSeconds();
+    work();
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - wall).count(), ThreadCpuSeconds() - cpu};
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Runs the storage call and the bare call in turns (which goes first alternates),
+// so that both meet the same load on the machine, and reports the medians per
+// call and their ratio. Each call returns its own sample, so that it can leave its
+// set-up out. The Time column is the storage call's wall-clock time.
+template <class Storage, class Bare>
+void RunPaired(benchmark::State& state, Storage storage, Bare bare)
+{
+    std::vector<double> storageWall, storageCpu, bareWall, bareCpu;
+    bool storageFirst = true;
+    for (auto _ : state) {
+        TSample s{}, b{};
+        if (storageFirst) {
+            s = storage();
+            b = bare();
+        } else {
+            b = bare();
+            s = storage();
+        }
+        storageFirst = !storageFirst;
+        state.SetIterationTime(s.Wall);
+        storageWall.push_back(s.Wall);
+        storageCpu.push_back(s.Cpu);
+        bareWall.push_back(b.Wall);
+        bareCpu.push_back(b.Cpu);
+    }
+    const double sw = Median(storageWall), sc = Median(storageCpu), bw = Median(bareWall), bc = Median(bareCpu);
+    state.counters["storage_ms"] = sw * 1e3;
+    state.counters["bare_ms"] = bw * 1e3;
+    state.counters["wall_ratio"] = sw / bw;
+    state.counters["storage_cpu_ms"] = sc * 1e3;
+    state.counters["bare_cpu_ms"] = bc * 1e3;
+    state.counters["cpu_ratio"] = sc / bc;
+}
+
+// The day list of one day: TEvent::SelectByMmdd beside the same SELECT, prepared once.
+void SelectByMmdd(benchmark::State& state)
+{
+    sqlite3* db = LargeDatabase().Connection().Database().getHandle();
+    const TDay day = Days[state.range(0)];
+    const TBareStatement stmt(db, ListSql + DayClause(day) + "  ORDER BY date ASC, sort_order ASC;");
+    const TBareRowReader reader(*stmt);
+    std::int64_t storageRows = 0, bareRows = 0;
+    const auto storage = [&] {
+        return Measure([&] {
+            const TEventList list = TEvent::SelectByMmdd(day.Mmdd, TSortOrder::Asc, IsLeapYear(day.Year));
+            storageRows = std::int64_t(list.size());
+        });
+    };
+    const auto bare = [&] {
+        return Measure([&] {
+            sqlite3_bind_int(*stmt, sqlite3_bind_parameter_index(*stmt, ":DateInd"), day.Mmdd);
+            bareRows = reader.ReadAll(*stmt);
+        });
+    };
+    storage(); // warm the page cache
+    bare();
+    RunPaired(state, storage, bare);
+    if (storageRows != bareRows) state.SkipWithError("the two statements read different rows");
+    state.counters["rows"] = double(storageRows);
+}
+
+// The search by a title part: TEvent::Select beside the same SELECT, prepared once.
+void SelectByTitle(benchmark::State& state)
+{
+    sqlite3* db = LargeDatabase().Connection().Database().getHandle();
+    const TBareStatement stmt(db, ListSql + "WHERE title LIKE :Title ESCAPE '\\' ORDER BY date ASC, sort_order ASC;");
+    const TBareRowReader reader(*stmt);
+    TEventCondition condition;
+    condition.Title = TitlePart(state.range(0));
+    const QByteArray pattern = (QLatin1String("%") + EscapeLikeText(condition.Title) + QLatin1String("%")).toUtf8();
+    std::int64_t storageRows = 0, bareRows = 0;
+    const auto storage = [&] {
+        return Measure([&] { storageRows = std::int64_t(TEvent::Select(condition).size()); });
+    };
+    const auto bare = [&] {
+        return Measure([&] {
+            sqlite3_bind_text(*stmt, 1, pattern.constData(), int(pattern.size()), SQLITE_STATIC);
+            bareRows = reader.ReadAll(*stmt);
+        });
+    };
+    storage(); // warm the page cache
+    bare();
+    RunPaired(state, storage, bare);
+    if (storageRows != bareRows) state.SkipWithError("the two statements read different rows");
+    state.counters["rows"] = double(storageRows);
+}
+
+// 100,000 events in one transaction into a new database: TEvent::InsertAll beside a
+// bare prepared-statement loop over the same list, both with the program's
+// connection settings (so both commit with a full sync).
 void InsertAll(benchmark::State& state)
 {
     const TEventList& events = EventsToInsert();
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto database = std::make_unique<TEmptyDatabase>();
-        state.ResumeTiming();
-        SQLite::Transaction tx(Db());
-        TEvent::InsertAll(events);
-        tx.commit();
-        state.PauseTiming();
-        database.reset();
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * InsertCount);
-}
-
-void BareInsertAll(benchmark::State& state)
-{
-    const TEventList& events = EventsToInsert();
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto database = std::make_unique<TEmptyDatabase>();
-        sqlite3* db = database->Handle();
-        state.ResumeTiming();
-        sqlite3_exec(db, "BEGIN;", nullptr, nullptr, nullptr);
-        {
-            const TBareStatement stmt(db, "INSERT INTO events (title, content, date, date_ind, non_leap_year_proc, "
-                                          "notice_days, category_id) VALUES (:Title, :Content, :Date, :DateInd, "
-                                          ":NonLeapYearProc, :NoticeDays, :CategoryId);");
-            for (const auto& event : events) {
-                const QByteArray title = event->Title().toUtf8();
-                const QByteArray content = event->Content().toUtf8();
-                sqlite3_bind_text(*stmt, 1, title.constData(), int(title.size()), SQLITE_STATIC);
-                sqlite3_bind_text(*stmt, 2, content.constData(), int(content.size()), SQLITE_STATIC);
-                sqlite3_bind_int(*stmt, 3, event->Date());
-                sqlite3_bind_int(*stmt, 4, event->DateInd());
-                sqlite3_bind_int(*stmt, 5, int(event->NonLeapYearProc()));
-                sqlite3_bind_int(*stmt, 6, event->NoticeDays());
-                sqlite3_bind_int(*stmt, 7, event->CategoryId());
-                if (sqlite3_step(*stmt) != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db));
-                sqlite3_reset(*stmt);
+    const auto storage = [&] {
+        TEmptyDatabase database;
+        return Measure([&] {
+            SQLite::Transaction tx(Db());
+            TEvent::InsertAll(events);
+            tx.commit();
+        });
+    };
+    const auto bare = [&] {
+        TEmptyDatabase database;
+        sqlite3* db = database.Handle();
+        return Measure([&] {
+            sqlite3_exec(db, "BEGIN;", nullptr, nullptr, nullptr);
+            {
+                const TBareStatement stmt(db, "INSERT INTO events (title, content, date, date_ind, non_leap_year_proc, "
+                                              "notice_days, category_id) VALUES (:Title, :Content, :Date, :DateInd, "
+                                              ":NonLeapYearProc, :NoticeDays, :CategoryId);");
+                for (const auto& event : events) {
+                    const QByteArray title = event->Title().toUtf8();
+                    const QByteArray content = event->Content().toUtf8();
+                    sqlite3_bind_text(*stmt, 1, title.constData(), int(title.size()), SQLITE_STATIC);
+                    sqlite3_bind_text(*stmt, 2, content.constData(), int(content.size()), SQLITE_STATIC);
+                    sqlite3_bind_int(*stmt, 3, event->Date());
+                    sqlite3_bind_int(*stmt, 4, event->DateInd());
+                    sqlite3_bind_int(*stmt, 5, int(event->NonLeapYearProc()));
+                    sqlite3_bind_int(*stmt, 6, event->NoticeDays());
+                    sqlite3_bind_int(*stmt, 7, event->CategoryId());
+                    if (sqlite3_step(*stmt) != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db));
+                    sqlite3_reset(*stmt);
+                }
             }
-        }
-        sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
-        state.PauseTiming();
-        database.reset();
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * InsertCount);
-}
-
-// Medians over repetitions; the day and title arguments index Days and TitlePart.
-void DayArgs(benchmark::internal::Benchmark* b)
-{
-    b->ArgName("day")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
-}
-void TitleArgs(benchmark::internal::Benchmark* b)
-{
-    b->ArgName("part")->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
-}
-void InsertArgs(benchmark::internal::Benchmark* b)
-{
-    b->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
+            sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+        });
+    };
+    RunPaired(state, storage, bare);
+    state.counters["storage_rows_per_s"] = InsertCount / (state.counters["storage_ms"] / 1e3);
+    state.counters["bare_rows_per_s"] = InsertCount / (state.counters["bare_ms"] / 1e3);
 }
 
 } // namespace
 
-BENCHMARK(SelectByMmdd)->Apply(DayArgs);
-BENCHMARK(BareSelectByMmdd)->Apply(DayArgs);
-BENCHMARK(SelectByTitle)->Apply(TitleArgs);
-BENCHMARK(BareSelectByTitle)->Apply(TitleArgs);
-BENCHMARK(InsertAll)->Apply(InsertArgs);
-BENCHMARK(BareInsertAll)->Apply(InsertArgs);
+// The day and part arguments index Days and TitlePart.
+BENCHMARK(SelectByMmdd)->ArgName("day")->DenseRange(0, 2)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(SelectByTitle)->ArgName("part")->DenseRange(0, 1)->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(InsertAll)->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
