@@ -1,6 +1,7 @@
 #include "UCsvImport.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <array>
 #include <cstring>
@@ -82,7 +83,7 @@ TFieldEnd ReadField(const char*& p, const char* const last, const char*& begin, 
 // The value of a field read by ReadField: without the character that ended it, without
 // a quote at its start, without a quote or comma at its end, each doubled quote made one,
 // and trimmed of U+0000 to U+0020. An empty result is absent (an empty QString).
-QString FinishValue(const char* begin, const char* end, TFieldEnd how)
+QString FinishValue(const char* begin, const char* end, TFieldEnd how, QStringDecoder& utf8)
 {
     if (how != TFieldEnd::File) --end;
     if (begin != end && *begin == Quote) ++begin;
@@ -94,7 +95,7 @@ QString FinishValue(const char* begin, const char* end, TFieldEnd how)
     if (begin == end) return {};
 
     const auto size = static_cast<qsizetype>(end - begin);
-    if (!std::memchr(begin, Quote, static_cast<size_t>(size))) return QString::fromUtf8(begin, size);
+    if (!std::memchr(begin, Quote, static_cast<size_t>(size))) return utf8.decode(QByteArrayView(begin, size));
 
     QByteArray unpaired;
     unpaired.reserve(size);
@@ -102,7 +103,7 @@ QString FinishValue(const char* begin, const char* end, TFieldEnd how)
         unpaired.append(*s);
         if (*s == Quote && s + 1 != end && s[1] == Quote) ++s; // the pair's second quote is dropped
     }
-    return QString::fromUtf8(unpaired);
+    return utf8.decode(unpaired);
 }
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
@@ -159,6 +160,8 @@ std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes)
     const char* const last = p + bytes.size();
     if (bytes.startsWith("\xEF\xBB\xBF")) p += 3;
 
+    // A U+FEFF at the start of a value is a character of the value, not a byte-order mark.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     std::vector<TImportRecord> records;
     do {
         TImportRecord& record = records.emplace_back();
@@ -169,7 +172,7 @@ std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes)
             if (p == last || lineEnded) break; // this field and the rest are absent
             const char *begin, *end;
             how = ReadField(p, last, begin, end);
-            *value = FinishValue(begin, end, how);
+            *value = FinishValue(begin, end, how, utf8);
             lineEnded = how == TFieldEnd::Line;
         }
         // Fields after the third are read and dropped.

@@ -1,6 +1,7 @@
 #include "UCsvImport.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,9 +15,13 @@ void PrintTo(const TImportRecord& r, std::ostream* os)
 
 namespace {
 
+// A record from UTF-8 texts; a U+FEFF at the start of a text stays.
 TImportRecord R(const char* date = "", const char* title = "", const char* content = "")
 {
-    return {QString::fromUtf8(date), QString::fromUtf8(title), QString::fromUtf8(content)};
+    const auto text = [](const char* utf8) -> QString {
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(utf8);
+    };
+    return {text(date), text(title), text(content)};
 }
 
 struct TReadCase {
@@ -48,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         TReadCase{"EmptyFile", "", {R()}},
         TReadCase{"BomOnly", Bom, {R()}},
         TReadCase{"BomSkipped", Bom + "2024-01-01,a,b", {R("2024-01-01", "a", "b")}},
+        TReadCase{"LaterBomIsAValue", Bom + Bom + "1," + Bom + "x", {R("\xEF\xBB\xBF" "1", "\xEF\xBB\xBF" "x")}},
         TReadCase{"HelpSamples",
                   "2023-01-01,タイトル1,詳細\r\n2023/02/01,タイトル2,\r\n2023.03.01,\"タイトル2,1\",\r\n",
                   {R("2023-01-01", "タイトル1", "詳細"), R("2023/02/01", "タイトル2"),
