@@ -224,57 +224,50 @@ void RunPaired(benchmark::State& state, Storage storage, Bare bare)
     state.counters["cpu_ratio"] = sc / bc;
 }
 
-// The day list of one day: TEvent::SelectByMmdd beside the same SELECT, prepared once.
-void SelectByMmdd(benchmark::State& state)
+// A list query of the storage layer against its bare statement, prepared once and
+// bound by BindBare before each run. Both run once first to warm the page cache,
+// and both must read the same number of rows.
+template <class StorageQuery, class BindBare>
+void RunListQuery(benchmark::State& state, const std::string& bareSql, StorageQuery storageQuery, BindBare bindBare)
 {
     sqlite3* db = LargeDatabase().Connection().Database().getHandle();
-    const TDay day = Days[state.range(0)];
-    const TBareStatement stmt(db, ListSql + DayClause(day) + "  ORDER BY date ASC, sort_order ASC;");
+    const TBareStatement stmt(db, bareSql);
     const TBareRowReader reader(*stmt);
     std::int64_t storageRows = 0, bareRows = 0;
-    const auto storage = [&] {
-        return Measure([&] {
-            const TEventList list = TEvent::SelectByMmdd(day.Mmdd, TSortOrder::Asc, IsLeapYear(day.Year));
-            storageRows = std::int64_t(list.size());
-        });
-    };
+    const auto storage = [&] { return Measure([&] { storageRows = std::int64_t(storageQuery().size()); }); };
     const auto bare = [&] {
         return Measure([&] {
-            sqlite3_bind_int(*stmt, sqlite3_bind_parameter_index(*stmt, ":DateInd"), day.Mmdd);
+            bindBare(*stmt);
             bareRows = reader.ReadAll(*stmt);
         });
     };
-    storage(); // warm the page cache
+    storage();
     bare();
     RunPaired(state, storage, bare);
     if (storageRows != bareRows) state.SkipWithError("the two statements read different rows");
     state.counters["rows"] = double(storageRows);
 }
 
-// The search by a title part: TEvent::Select beside the same SELECT, prepared once.
+// The day list of one day: TEvent::SelectByMmdd beside the same SELECT.
+void SelectByMmdd(benchmark::State& state)
+{
+    const TDay day = Days[state.range(0)];
+    RunListQuery(
+        state, ListSql + DayClause(day) + "  ORDER BY date ASC, sort_order ASC;",
+        [&] { return TEvent::SelectByMmdd(day.Mmdd, TSortOrder::Asc, IsLeapYear(day.Year)); },
+        [&](sqlite3_stmt* stmt) { sqlite3_bind_int(stmt, sqlite3_bind_parameter_index(stmt, ":DateInd"), day.Mmdd); });
+}
+
+// The search by a title part: TEvent::Select beside the same SELECT.
 void SelectByTitle(benchmark::State& state)
 {
-    sqlite3* db = LargeDatabase().Connection().Database().getHandle();
-    const TBareStatement stmt(db, ListSql + "WHERE title LIKE :Title ESCAPE '\\' ORDER BY date ASC, sort_order ASC;");
-    const TBareRowReader reader(*stmt);
     TEventCondition condition;
     condition.Title = TitlePart(state.range(0));
     const QByteArray pattern = (QLatin1String("%") + EscapeLikeText(condition.Title) + QLatin1String("%")).toUtf8();
-    std::int64_t storageRows = 0, bareRows = 0;
-    const auto storage = [&] {
-        return Measure([&] { storageRows = std::int64_t(TEvent::Select(condition).size()); });
-    };
-    const auto bare = [&] {
-        return Measure([&] {
-            sqlite3_bind_text(*stmt, 1, pattern.constData(), int(pattern.size()), SQLITE_STATIC);
-            bareRows = reader.ReadAll(*stmt);
-        });
-    };
-    storage(); // warm the page cache
-    bare();
-    RunPaired(state, storage, bare);
-    if (storageRows != bareRows) state.SkipWithError("the two statements read different rows");
-    state.counters["rows"] = double(storageRows);
+    RunListQuery(
+        state, ListSql + "WHERE title LIKE :Title ESCAPE '\\' ORDER BY date ASC, sort_order ASC;",
+        [&] { return TEvent::Select(condition); },
+        [&](sqlite3_stmt* stmt) { sqlite3_bind_text(stmt, 1, pattern.constData(), int(pattern.size()), SQLITE_STATIC); });
 }
 
 // 100,000 events in one transaction into a new database: TEvent::InsertAll beside a
