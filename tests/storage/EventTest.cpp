@@ -2,6 +2,7 @@
 // change, the held category name, and the statements on a category's events.
 #include "MCategory.h"
 #include "StorageCheck.h"
+#include "UWholeNumber.h"
 
 #include <functional>
 #include <gmock/gmock.h>
@@ -92,7 +93,7 @@ TEST_F(EventTest, SaveStoresEveryFieldAndFindByIdReadsThemBack)
     EXPECT_THAT([] { TEvent::FindById(4711); }, ThrowsMessage<ERecordNotFoundException>(StrEq("Event not found. [4711]")));
 }
 
-TEST_F(EventTest, ARowIsReadByItsDateAndAnUnknownRuleReadsAsSkip)
+TEST_F(EventTest, StoredRowsAreReadByTheirDateAndNeverChecked)
 {
     // Rows changed by other means: the month-day follows the date column, never
     // the stored date_ind, and a rule outside 0 to 2 reads as Skip.
@@ -101,6 +102,13 @@ TEST_F(EventTest, ARowIsReadByItsDateAndAnUnknownRuleReadsAsSkip)
     const auto found = TEvent::FindById(id);
     EXPECT_EQ(found->DateInd(), 714);
     EXPECT_EQ(found->NonLeapYearProc(), TNonLeapYearProc::Skip);
+
+    // Dates are not checked here: a stored day that no calendar has is still listed,
+    // and only reading its DateTime fails.
+    db.AddEvent(2023, 2, 29, QStringLiteral("無効"), family);
+    const auto day = TEvent::SelectByMmdd(229, TSortOrder::Asc, true);
+    ASSERT_EQ(TitlesOf(day), QStringList{QStringLiteral("無効")});
+    EXPECT_THROW((void)day[0]->DateTime(), EConvertError);
 }
 
 TEST_F(EventTest, EmptyTitleAndDetailAreStoredAsEmptyText)
