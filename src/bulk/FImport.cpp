@@ -341,10 +341,11 @@ void TfrmImport::btnDeleteRowClick()
     const int column = grdEvents->currentIndex().column();
     FContentRow = -1;
     FTable->RemoveRow(row);
+    // The rows after it move up one number, and so do their errors. The cells keep
+    // their texts, so moving the entries gives what checking every row again gives.
+    FErrors->RemoveRow(row + 1);
     if (FTable->Count() > 0) SelectCell(std::min(row, FTable->Count() - 1), column);
     else ShowContent(-1);
-    // The rows after it move up one number, and so do their errors.
-    ValidateAll();
     UpdateButtons();
 }
 

@@ -53,6 +53,23 @@ void TImportErrorList::RemoveError(int rowNumber, int column)
     if (FUpdateDepth == 0) endRemoveRows();
 }
 
+void TImportErrorList::RemoveRow(int rowNumber)
+{
+    const auto first = LowerBound(std::int64_t(rowNumber) * 10);
+    auto last = first;
+    while (last != FErrors.end() && last->RowNumber == rowNumber) ++last;
+    const int firstIndex = int(first - FErrors.begin());
+    if (first != last) {
+        if (FUpdateDepth == 0) beginRemoveRows({}, firstIndex, int(last - FErrors.begin()) - 1);
+        FErrors.erase(first, last);
+        if (FUpdateDepth == 0) endRemoveRows();
+    }
+    // Renumbering keeps the order: every entry after the row moves up by the same step.
+    for (auto it = FErrors.begin() + firstIndex; it != FErrors.end(); ++it) --it->RowNumber;
+    if (FUpdateDepth == 0 && firstIndex < Count())
+        Q_EMIT dataChanged(index(firstIndex, colLocation), index(Count() - 1, colLocation), {Qt::DisplayRole});
+}
+
 void TImportErrorList::Clear()
 {
     if (FErrors.empty()) return;

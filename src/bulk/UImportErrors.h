@@ -32,6 +32,9 @@ public:
     // Forgets the fault of that cell; a cell not listed changes nothing.
     void RemoveError(int rowNumber, int column);
     void Clear();
+    // A row of the table was deleted: its entries go, and the entries of the rows after
+    // it move up one number, as checking every row again would give.
+    void RemoveRow(int rowNumber);
 
     // Many changes shown as one: the views are told once, when the last open bracket
     // closes. Use TUpdate for a bracket that also closes on failure.

@@ -15,7 +15,7 @@ QStringList Locations(const TImportErrorList& list)
 }
 
 struct TOp {
-    enum { Add, Remove } Kind;
+    enum { Add, Remove, RemoveRow } Kind;
     int RowNumber, Column;
 };
 
@@ -31,8 +31,11 @@ TEST_P(ErrorListOrder, KeepsEntriesByRowThenColumn)
 {
     TImportErrorList list;
     for (const TOp& op : GetParam().Ops) {
-        if (op.Kind == TOp::Add) list.AddError(op.RowNumber, op.Column, QStringLiteral("m"));
-        else list.RemoveError(op.RowNumber, op.Column);
+        switch (op.Kind) {
+        case TOp::Add: list.AddError(op.RowNumber, op.Column, QStringLiteral("m")); break;
+        case TOp::Remove: list.RemoveError(op.RowNumber, op.Column); break;
+        case TOp::RemoveRow: list.RemoveRow(op.RowNumber); break;
+        }
     }
     EXPECT_EQ(Locations(list), GetParam().Expected);
 }
@@ -55,7 +58,17 @@ INSTANTIATE_TEST_SUITE_P(
                    {"1-1"}},
         TOrderCase{"RemoveFirstAndLast",
                    {{TOp::Add, 1, 1}, {TOp::Add, 2, 1}, {TOp::Add, 3, 1}, {TOp::Remove, 1, 1}, {TOp::Remove, 3, 1}},
-                   {"2-1"}}),
+                   {"2-1"}},
+        // Deleting a table row drops its entries and moves the later rows' entries up one number.
+        TOrderCase{"RemoveRowRenumbersTheRowsAfterIt",
+                   {{TOp::Add, 2, 1}, {TOp::Add, 3, 1}, {TOp::Add, 3, 2}, {TOp::Add, 5, 2}, {TOp::Add, 11, 1},
+                    {TOp::RemoveRow, 3, 0}},
+                   {"2-1", "4-2", "10-1"}},
+        TOrderCase{"RemoveRowWithoutEntries",
+                   {{TOp::Add, 1, 2}, {TOp::Add, 4, 1}, {TOp::RemoveRow, 2, 0}, {TOp::RemoveRow, 9, 0}},
+                   {"1-2", "3-1"}},
+        TOrderCase{"RemoveFirstRow", {{TOp::Add, 1, 1}, {TOp::Add, 1, 2}, {TOp::Add, 2, 2}, {TOp::RemoveRow, 1, 0}},
+                   {"1-2"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ErrorList, ReplacesTheMessageOfAListedCellInPlace)
