@@ -535,11 +535,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ImportDialogTest, EveryShowingStartsEmpty)
 {
     db.AddCategory(QStringLiteral("予定"));
-    const QString path = WriteFile(QStringLiteral("again.csv"), Lines({QStringLiteral("x,")}));
+    const QString path = WriteFile(QStringLiteral("empty.csv"), QByteArray());
     RunDialog([&] {
+        // An empty file gives one row with both errors.
         OpenFile(path);
         SelectCategory(0);
-        EXPECT_EQ(Errors().size(), 2u);
+        EXPECT_EQ(Rows(), (std::vector<QStringList>{{"1", "", "", ""}}));
+        EXPECT_EQ(Errors(), (std::vector<TShownError>{{"1-1", EnterDate}, {"1-2", EnterTitle}}));
     });
     RunDialog([&] {
         EXPECT_TRUE(Rows().empty());
