@@ -17,26 +17,6 @@
 
 namespace {
 
-int AddCategory(const QString& name)
-{
-    TCategory category;
-    category.SetName(name);
-    category.Save();
-    return category.Id();
-}
-
-int AddEvent(int y, int m, int d, const QString& title, int categoryId, int rule = 0, const QString& content = {})
-{
-    TEvent event;
-    event.SetYmd(y, m, d);
-    event.SetTitle(title);
-    event.SetContent(content);
-    event.SetCategoryId(categoryId);
-    event.SetNonLeapYearProc(TEvent::IntToNonLeapYearProc(rule));
-    event.Save();
-    return event.Id();
-}
-
 QStringList Titles(const QStringList& rows)
 {
     QStringList titles;
@@ -64,12 +44,12 @@ TEST_F(MainWindowTest, StartsOnTodayWithAnEmptyDay)
 TEST_F(MainWindowTest, ListsTheDaysEventsOfEveryYearAndLeapDaysByTheirRule)
 {
     Seed([] {
-        const int c = AddCategory(QStringLiteral("家族"));
-        AddEvent(2020, 2, 28, QStringLiteral("A0228"), c);
-        AddEvent(2020, 2, 29, QStringLiteral("B0229skip"), c, 0);
-        AddEvent(2016, 2, 29, QStringLiteral("C0229to228"), c, 1);
-        AddEvent(2012, 2, 29, QStringLiteral("D0229to301"), c, 2);
-        AddEvent(2019, 3, 1, QStringLiteral("E0301"), c);
+        const int c = AddTestCategory(QStringLiteral("家族"));
+        AddTestEvent(2020, 2, 28, QStringLiteral("A0228"), c);
+        AddTestEvent(2020, 2, 29, QStringLiteral("B0229skip"), c, 0);
+        AddTestEvent(2016, 2, 29, QStringLiteral("C0229to228"), c, 1);
+        AddTestEvent(2012, 2, 29, QStringLiteral("D0229to301"), c, 2);
+        AddTestEvent(2019, 3, 1, QStringLiteral("E0301"), c);
     });
     Open();
     const struct {
@@ -97,13 +77,13 @@ TEST_F(MainWindowTest, ListsTheDaysEventsOfEveryYearAndLeapDaysByTheirRule)
 TEST_F(MainWindowTest, OrdersByRecordedDateThenCategoryPositionInEitherDirection)
 {
     Seed([] {
-        const int work = AddCategory(QStringLiteral("仕事"));
-        const int family = AddCategory(QStringLiteral("家族"));
-        AddEvent(1990, 3, 1, QStringLiteral("y1990"), family);
-        AddEvent(2005, 3, 1, QStringLiteral("family2005"), family);
-        AddEvent(2030, 3, 1, QStringLiteral("y2030"), work);
-        AddEvent(2005, 3, 1, QStringLiteral("work2005"), work);
-        AddEvent(5, 3, 1, QStringLiteral("y5"), work);
+        const int work = AddTestCategory(QStringLiteral("仕事"));
+        const int family = AddTestCategory(QStringLiteral("家族"));
+        AddTestEvent(1990, 3, 1, QStringLiteral("y1990"), family);
+        AddTestEvent(2005, 3, 1, QStringLiteral("family2005"), family);
+        AddTestEvent(2030, 3, 1, QStringLiteral("y2030"), work);
+        AddTestEvent(2005, 3, 1, QStringLiteral("work2005"), work);
+        AddTestEvent(5, 3, 1, QStringLiteral("y5"), work);
     });
     Open();
     Calendar().setSelectedDate(QDate(2024, 3, 1));
@@ -120,10 +100,10 @@ TEST_F(MainWindowTest, OrdersByRecordedDateThenCategoryPositionInEitherDirection
 TEST_F(MainWindowTest, SelectingARowShowsItsDetailAndADayChangeClearsIt)
 {
     Seed([] {
-        const int c = AddCategory(QStringLiteral("家族"));
-        AddEvent(2001, 4, 6, QStringLiteral("one"), c, 0, QStringLiteral("detail one"));
-        AddEvent(2002, 4, 6, QStringLiteral("two"), c, 0, QStringLiteral("detail two"));
-        AddEvent(2003, 4, 6, QStringLiteral("three"), c, 0, QStringLiteral("detail three"));
+        const int c = AddTestCategory(QStringLiteral("家族"));
+        AddTestEvent(2001, 4, 6, QStringLiteral("one"), c, 0, QStringLiteral("detail one"));
+        AddTestEvent(2002, 4, 6, QStringLiteral("two"), c, 0, QStringLiteral("detail two"));
+        AddTestEvent(2003, 4, 6, QStringLiteral("three"), c, 0, QStringLiteral("detail three"));
     });
     Open();
     ASSERT_EQ(Rows().size(), 3);
@@ -151,10 +131,10 @@ TEST_F(MainWindowTest, RefreshKeepsThePositionClampedToTheLastRow)
 {
     int lastId = 0;
     Seed([&] {
-        const int c = AddCategory(QStringLiteral("家族"));
-        AddEvent(2001, 4, 6, QStringLiteral("one"), c, 0, QStringLiteral("d1"));
-        AddEvent(2002, 4, 6, QStringLiteral("two"), c, 0, QStringLiteral("d2"));
-        lastId = AddEvent(2003, 4, 6, QStringLiteral("three"), c, 0, QStringLiteral("d3"));
+        const int c = AddTestCategory(QStringLiteral("家族"));
+        AddTestEvent(2001, 4, 6, QStringLiteral("one"), c, 0, QStringLiteral("d1"));
+        AddTestEvent(2002, 4, 6, QStringLiteral("two"), c, 0, QStringLiteral("d2"));
+        lastId = AddTestEvent(2003, 4, 6, QStringLiteral("three"), c, 0, QStringLiteral("d3"));
     });
     Open();
     ClickRow(2);
@@ -193,9 +173,9 @@ TEST_F(MainWindowTest, ACloseWithoutChangesWritesNothing)
 TEST_F(MainWindowTest, StoresWhatTheUserLeftAndRestoresItAtTheNextStart)
 {
     Seed([] {
-        const int c = AddCategory(QStringLiteral("家族"));
-        AddEvent(2001, 4, 6, QStringLiteral("old"), c);
-        AddEvent(2020, 4, 6, QStringLiteral("new"), c);
+        const int c = AddTestCategory(QStringLiteral("家族"));
+        AddTestEvent(2001, 4, 6, QStringLiteral("old"), c);
+        AddTestEvent(2020, 4, 6, QStringLiteral("new"), c);
     });
     Open();
     Action("actSortDesc").trigger();
@@ -230,8 +210,8 @@ TEST_F(MainWindowTest, UsesTheStoredDatePatterns)
     Seed([] {
         TSettings::WriteSetting(QStringLiteral("EventDateFormat"), QStringLiteral("yyyy/mm/dd"));
         TSettings::WriteSetting(QStringLiteral("TargetDateFormat"), QStringLiteral("m月d日 dddd"));
-        const int c = AddCategory(QStringLiteral("家族"));
-        AddEvent(1999, 4, 6, QStringLiteral("t"), c);
+        const int c = AddTestCategory(QStringLiteral("家族"));
+        AddTestEvent(1999, 4, 6, QStringLiteral("t"), c);
     });
     Open();
     EXPECT_EQ(DateLabel().text(), QStringLiteral("4月6日 土曜日"));

@@ -4,6 +4,7 @@
 
 #include "MCategory.h"
 #include "MEvent.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -19,17 +20,9 @@ namespace {
 
 void SeedThreeEventsOnToday()
 {
-    TCategory category;
-    category.SetName(QStringLiteral("家族"));
-    category.Save();
-    for (int year : {2001, 2002, 2003}) {
-        TEvent event;
-        event.SetYmd(year, 4, 6);
-        event.SetTitle(QStringLiteral("event%1").arg(year));
-        event.SetContent(QStringLiteral("detail%1").arg(year));
-        event.SetCategoryId(category.Id());
-        event.Save();
-    }
+    const int category = AddTestCategory(QStringLiteral("家族"));
+    for (int year : {2001, 2002, 2003})
+        AddTestEvent(year, 4, 6, QStringLiteral("event%1").arg(year), category, 0, QStringLiteral("detail%1").arg(year));
 }
 
 QStringList ActionNames(const QList<QAction*>& actions)
@@ -57,11 +50,7 @@ TEST_F(MainWindowTest, ShortcutsMoveBetweenDaysAndReload)
     // Reload leaves no row selected; a new event of the day appears.
     ClickRow(0);
     EXPECT_EQ(window->SelectedRow(), 0);
-    TEvent extra;
-    extra.SetYmd(1980, 4, 6);
-    extra.SetTitle(QStringLiteral("extra"));
-    extra.SetCategoryId(TCategory::AllOrderBySortOrder().front()->Id());
-    extra.Save();
+    AddTestEvent(1980, 4, 6, QStringLiteral("extra"), TCategory::AllOrderBySortOrder().front()->Id());
     QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(window->SelectedRow(), -1);
     EXPECT_EQ(Rows().size(), 4);

@@ -36,16 +36,8 @@ protected:
 
 void SeedTwoEventsOnToday()
 {
-    TCategory category;
-    category.SetName(QStringLiteral("家族"));
-    category.Save();
-    for (int year : {2001, 2002}) {
-        TEvent event;
-        event.SetYmd(year, 4, 6);
-        event.SetTitle(QStringLiteral("event%1").arg(year));
-        event.SetCategoryId(category.Id());
-        event.Save();
-    }
+    const int category = AddTestCategory(QStringLiteral("家族"));
+    for (int year : {2001, 2002}) AddTestEvent(year, 4, 6, QStringLiteral("event%1").arg(year), category);
 }
 
 } // namespace

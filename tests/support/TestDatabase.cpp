@@ -18,14 +18,25 @@ TTestDatabase::~TTestDatabase()
 
 int TTestDatabase::AddCategory(const QString& name)
 {
+    return AddTestCategory(name);
+}
+
+int TTestDatabase::AddEvent(int year, int month, int day, const QString& title, int categoryId, int nonLeapYearProc,
+                            const QString& content)
+{
+    return AddTestEvent(year, month, day, title, categoryId, nonLeapYearProc, content);
+}
+
+int AddTestCategory(const QString& name)
+{
     TCategory category;
     category.SetName(name);
     category.Save();
     return category.Id();
 }
 
-int TTestDatabase::AddEvent(int year, int month, int day, const QString& title, int categoryId, int nonLeapYearProc,
-                            const QString& content)
+int AddTestEvent(int year, int month, int day, const QString& title, int categoryId, int nonLeapYearProc,
+                 const QString& content)
 {
     TEvent event;
     event.SetYmd(year, month, day);

@@ -30,6 +30,12 @@ private:
     TDbConnection FConnection;
 };
 
+// Rows written through the record classes on DbConnection, for tests that fill a
+// database of their own.
+int AddTestCategory(const QString& name);
+int AddTestEvent(int year, int month, int day, const QString& title, int categoryId, int nonLeapYearProc = 0,
+                 const QString& content = QString());
+
 // A fixture that holds one test database.
 class DatabaseTest : public ::testing::Test {
 protected:
