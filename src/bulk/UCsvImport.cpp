@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -83,7 +85,7 @@ TFieldEnd ReadField(const char*& p, const char* const last, const char*& begin, 
 // The value of a field read by ReadField: without the character that ended it, without
 // a quote at its start, without a quote or comma at its end, each doubled quote made one,
 // and trimmed of U+0000 to U+0020. An empty result is absent (an empty QString).
-QString FinishValue(const char* begin, const char* end, TFieldEnd how, QStringDecoder& utf8)
+QString FinishValue(const char* begin, const char* end, TFieldEnd how, QStringDecoder& utf8, QByteArray& scratch)
 {
     if (how != TFieldEnd::File) --end;
     if (begin != end && *begin == Quote) ++begin;
@@ -97,38 +99,38 @@ QString FinishValue(const char* begin, const char* end, TFieldEnd how, QStringDe
     const auto size = static_cast<qsizetype>(end - begin);
     if (!std::memchr(begin, Quote, static_cast<size_t>(size))) return utf8.decode(QByteArrayView(begin, size));
 
-    QByteArray unpaired;
-    unpaired.reserve(size);
-    for (const char* s = begin; s != end; ++s) {
-        unpaired.append(*s);
-        if (*s == Quote && s + 1 != end && s[1] == Quote) ++s; // the pair's second quote is dropped
+    scratch.resize(0); // keeps its capacity from one value to the next
+    for (const char* s = begin; s != end;) {
+        const auto* quote = static_cast<const char*>(std::memchr(s, Quote, static_cast<size_t>(end - s)));
+        const char* const stop = quote ? quote + 1 : end;
+        scratch.append(s, stop - s);
+        s = stop;
+        if (quote && s != end && *s == Quote) ++s; // the pair's second quote is dropped
     }
-    return utf8.decode(unpaired);
+    return utf8.decode(QByteArrayView(scratch));
 }
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-} // namespace
-
-ECsvEncodingError::ECsvEncodingError(int line)
-    : std::runtime_error(NotUtf8Message(line).toStdString()), FLine(line)
+// The first byte of a sequence that is not well-formed UTF-8 by RFC 3629 (no overlong
+// forms, no surrogates, nothing above U+10FFFF), or nullptr. ASCII is skipped eight
+// bytes at a time.
+const unsigned char* FirstMalformed(const unsigned char* p, const unsigned char* const last)
 {
-}
-
-int FirstNonUtf8Line(const QByteArray& bytes)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const auto* const last = p + bytes.size();
-    int line = 1;
     while (p != last) {
+        if (last - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            if ((word & 0x8080808080808080ull) == 0) {
+                p += 8;
+                continue;
+            }
+        }
         const unsigned char b = *p;
         if (b < 0x80) {
-            if (b == '\n' || (b == '\r' && (p + 1 == last || p[1] != '\n'))) ++line;
             ++p;
             continue;
         }
-        // The well-formed sequences of RFC 3629: no overlong forms, no surrogates,
-        // nothing above U+10FFFF.
         int length = 0;
         unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
         if (b >= 0xC2 && b <= 0xDF) {
@@ -142,14 +144,33 @@ int FirstNonUtf8Line(const QByteArray& bytes)
             if (b == 0xF0) low = 0x90;
             if (b == 0xF4) high = 0x8F;
         } else {
-            return line;
+            return p;
         }
-        if (last - p < length || p[1] < low || p[1] > high) return line;
+        if (last - p < length || p[1] < low || p[1] > high) return p;
         for (int i = 2; i < length; ++i)
-            if (!IsContinuation(p[i])) return line;
+            if (!IsContinuation(p[i])) return p;
         p += length;
     }
-    return 0;
+    return nullptr;
+}
+
+} // namespace
+
+ECsvEncodingError::ECsvEncodingError(int line)
+    : std::runtime_error(NotUtf8Message(line).toStdString()), FLine(line)
+{
+}
+
+int FirstNonUtf8Line(const QByteArray& bytes)
+{
+    const auto* const first = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const unsigned char* const bad = FirstMalformed(first, first + bytes.size());
+    if (!bad) return 0;
+    // The line of the bad bytes: one more than the line breaks before them, CR LF counting once.
+    int line = 1;
+    for (const unsigned char* p = first; p != bad; ++p)
+        if (*p == '\n' || (*p == '\r' && (p + 1 == bad || p[1] != '\n'))) ++line;
+    return line;
 }
 
 std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes)
@@ -162,7 +183,11 @@ std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes)
 
     // A U+FEFF at the start of a value is a character of the value, not a byte-order mark.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QByteArray scratch;
     std::vector<TImportRecord> records;
+    // Records end at line breaks: a file of LF or CR LF lines has at most one record
+    // more than it has LFs (a file of CR lines grows the list as it goes).
+    records.reserve(size_t(std::count(p, last, '\n')) + 1);
     do {
         TImportRecord& record = records.emplace_back();
         QString* const values[] = {&record.Date, &record.Title, &record.Content};
@@ -172,7 +197,7 @@ std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes)
             if (p == last || lineEnded) break; // this field and the rest are absent
             const char *begin, *end;
             how = ReadField(p, last, begin, end);
-            *value = FinishValue(begin, end, how, utf8);
+            *value = FinishValue(begin, end, how, utf8, scratch);
             lineEnded = how == TFieldEnd::Line;
         }
         // Fields after the third are read and dropped.
