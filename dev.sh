@@ -10,8 +10,8 @@ here=$(pwd)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
-install_packages() {
-  mapfile -t wanted < <(grep -v '^\s*#' tools/debian-packages.txt | sed '/^\s*$/d')
+install_packages() { # package list files; default: the one list of the program
+  mapfile -t wanted < <(cat "${@:-tools/debian-packages.txt}" | grep -v '^\s*#' | sed '/^\s*$/d')
   missing=()
   for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -50,7 +50,7 @@ case "$cmd" in
     for b in build/release/bench/bench_*; do [ -x "$b" ] && "$b" "${@:2}"; done
     ;;
   fuzz)
-    install_packages
+    install_packages tools/debian-packages.txt tools/debian-packages-fuzz.txt
     configure_and_build build/fuzz Debug -DMARLUNE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DMARLUNE_TESTS=OFF
     secs=${2:-60}
     for f in build/fuzz/fuzz/fuzz_*; do
