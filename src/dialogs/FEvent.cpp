@@ -181,12 +181,7 @@ void TfrmEvent::InitControls()
     } else {
         const auto event = TEvent::FindById(FEventId);
         btnUpdate->show();
-        for (size_t i = 0; i < FCategories.size(); ++i) {
-            if (FCategories[i]->Id() == event->CategoryId()) {
-                cmbCategory->setCurrentIndex(static_cast<int>(i));
-                break;
-            }
-        }
+        cmbCategory->setCurrentIndex(CategoryIndexOf(event->CategoryId()));
         showDate(event->Year(), event->Month(), event->Day());
         cmbNonLeapYearProc->setCurrentIndex(static_cast<int>(event->NonLeapYearProc()));
         edtTitle->setText(event->Title());
@@ -298,10 +293,14 @@ void TfrmEvent::btnCategoryClick()
     Platform().ShowModal(FfrmCategory);
     LoadCategories();
     if (cmbCategory->count() > 0) cmbCategory->setCurrentIndex(0);
+    const int kept = CategoryIndexOf(chosenId);
+    if (kept >= 0) cmbCategory->setCurrentIndex(kept);
+}
+
+int TfrmEvent::CategoryIndexOf(int categoryId) const
+{
     for (size_t i = 0; i < FCategories.size(); ++i) {
-        if (FCategories[i]->Id() == chosenId) {
-            cmbCategory->setCurrentIndex(static_cast<int>(i));
-            break;
-        }
+        if (FCategories[i]->Id() == categoryId) return static_cast<int>(i);
     }
+    return -1;
 }

@@ -37,6 +37,8 @@ private:
 
     void InitControls();
     void LoadCategories();
+    // The combo entry of that category, -1 when it has none.
+    int CategoryIndexOf(int categoryId) const;
     void UpdateNonLeapYearProcEnabled();
     bool ValidateInput();
     void AssignToEvent(TEvent& event) const;
