@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -230,11 +231,16 @@ TfrmImport::TfrmImport(TPlatform& platform, TfrmCategory& frmCategory, TfrmImpor
     connect(grdEvents->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { Guard([&] { grdEventsCurrentRowChange(current.row()); }); });
     connect(grdError->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { Guard([&] { grdErrorSelectCell(current.row()); }); });
+            [this](const QModelIndex& current) {
+                // The list moves its current entry itself when entries come and go; only a
+                // selection by the user leads to a cell.
+                if (!FChangingErrors) Guard([&] { grdErrorSelectCell(current.row()); });
+            });
     connect(grdError, &QTableView::clicked, this,
             [this](const QModelIndex& index) { Guard([&] { grdErrorSelectCell(index.row()); }); });
 
-    InitControls();
+    btnImport->setEnabled(false);
+    btnDeleteRow->setEnabled(false);
 }
 
 TfrmImport::~TfrmImport() = default;
@@ -256,6 +262,7 @@ void TfrmImport::InitControls()
     btnDeleteRow->setEnabled(false);
     FContentRow = -1;
     FTable->Clear();
+    const QScopedValueRollback quiet(FChangingErrors, true);
     FErrors->Clear();
     ShowContent(-1);
     LoadCategories();
@@ -307,8 +314,11 @@ void TfrmImport::ValidateCell(int row, int column, const QString& text)
     QString fault;
     if (column == TImportTable::colDate) fault = DateFault(text);
     else if (column == TImportTable::colTitle) fault = TitleFault(text);
-    if (!fault.isEmpty()) FErrors->AddError(rowNumber, column, fault);
-    else FErrors->RemoveError(rowNumber, column);
+    {
+        const QScopedValueRollback quiet(FChangingErrors, true);
+        if (!fault.isEmpty()) FErrors->AddError(rowNumber, column, fault);
+        else FErrors->RemoveError(rowNumber, column);
+    }
     UpdateButtons();
 }
 
@@ -343,7 +353,10 @@ void TfrmImport::btnDeleteRowClick()
     FTable->RemoveRow(row);
     // The rows after it move up one number, and so do their errors. The cells keep
     // their texts, so moving the entries gives what checking every row again gives.
-    FErrors->RemoveRow(row + 1);
+    {
+        const QScopedValueRollback quiet(FChangingErrors, true);
+        FErrors->RemoveRow(row + 1);
+    }
     if (FTable->Count() > 0) SelectCell(std::min(row, FTable->Count() - 1), column);
     else ShowContent(-1);
     UpdateButtons();

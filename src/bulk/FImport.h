@@ -62,6 +62,8 @@ private:
     TImportTable* FTable;
     TImportErrorList* FErrors;
     int FContentRow = -1;
+    // The program is changing the error list (not the user choosing an entry).
+    bool FChangingErrors = false;
 
     QPushButton* btnOpenFile;
     QLabel* Label2;

@@ -280,6 +280,11 @@ TEST_F(ImportDialogTest, SelectingAnErrorSelectsItsCellAndScrollsItsRowToTheTop)
         const QRect entry = grdError()->visualRect(grdError()->model()->index(1, 1));
         QTest::mouseClick(grdError()->viewport(), Qt::LeftButton, {}, entry.center());
         EXPECT_EQ(grdEvents()->rowAt(0), 29);
+
+        // Correcting that cell removes the selected entry; the list stays on the corrected cell.
+        EditCell(29, 1, QStringLiteral("2024-01-30"));
+        EXPECT_EQ(Errors().size(), 1u);
+        EXPECT_EQ(grdEvents()->currentIndex(), grdEvents()->model()->index(29, 1));
     });
 }
 
