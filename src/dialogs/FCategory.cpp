@@ -124,10 +124,13 @@ TfrmCategory::TfrmCategory(TPlatform& platform, QWidget* parent) : TForm(platfor
 
 void TfrmCategory::FormShow()
 {
+    // The rows of the last showing go first, so that a failed read leaves no rows
+    // of categories that may be gone.
+    FItems->Clear();
+    UpdateButtons();
     const TCategoryList categories = TCategory::AllOrderBySortOrder();
     {
         const TPaintingSuspended suspended(lsvCategory);
-        FItems->Clear();
         for (const auto& category : categories) AddCategoryItem(*category);
         if (FItems->Count() > 0) {
             SelectRow(0);

@@ -89,12 +89,15 @@ TEST_F(CategoryDialogTest, ShowingFollowsTheStoredPositionsNotTheIds)
         CloseManager(form);
     });
     // Rows of the previous showing never linger: the next showing rebuilds the
-    // list.
-    db.Connection().ExecSQL("DELETE FROM categories;");
-    const int result = RunCategoryManager([&](TForm& form) {
-        EXPECT_TRUE(CategoryNames(form).isEmpty());
-        form.reject(); // the title bar's close box
-    });
+    // list, and a failed read leaves it empty.
+    db.Connection().ExecSQL("DROP TABLE categories;");
+    const int result = RunCategoryManager(
+        [&](TForm& form) {
+            EXPECT_TRUE(CategoryNames(form).isEmpty());
+            EXPECT_EQ(EnabledCategoryButtons(form), QString());
+            form.reject(); // the title bar's close box
+        },
+        [&] { platform.ExpectError(QString()); });
     EXPECT_EQ(result, mrCancel);
 }
 

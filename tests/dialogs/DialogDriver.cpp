@@ -106,9 +106,10 @@ QStringList TabChain(QWidget& first)
     return names;
 }
 
-int DialogTest::RunCategoryManager(const TScriptedPlatform::TScript& script)
+int DialogTest::RunCategoryManager(const TScriptedPlatform::TScript& script, const std::function<void()>& whileShowing)
 {
     platform.ExpectModal(QStringLiteral("frmCategory"), script);
+    if (whileShowing) whileShowing();
     return platform.ShowModal(frmCategory);
 }
 

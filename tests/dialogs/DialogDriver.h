@@ -58,7 +58,7 @@ protected:
     // Shows the dialog modally through the platform, driven by script.
     // whileShowing queues the boxes and dialogs that the showing itself brings
     // up.
-    int RunCategoryManager(const TScriptedPlatform::TScript& script);
+    int RunCategoryManager(const TScriptedPlatform::TScript& script, const std::function<void()>& whileShowing = {});
     int RunEventEditor(const TScriptedPlatform::TScript& script, const std::function<void()>& whileShowing = {});
     // The category manager opened from the event editor, running script.
     void ExpectCategoryManager(const TScriptedPlatform::TScript& script);
