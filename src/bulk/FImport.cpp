@@ -299,6 +299,7 @@ void TfrmImport::btnOpenFileClick()
 
 void TfrmImport::ValidateAll()
 {
+    const QScopedValueRollback quiet(FChangingErrors, true);
     const TImportErrorList::TUpdate bracket(*FErrors);
     FErrors->Clear();
     for (int row = 0; row < FTable->Count(); ++row) {
