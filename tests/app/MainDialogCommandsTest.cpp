@@ -1,8 +1,9 @@
 // The main window's commands that open the dialogs: add, edit (also by double
 // click) and the category manager, each followed by the list's refresh, and the
 // road of one event from its category to its deletion.
-#include "DialogDriver.h"
 #include "MainWindowFixture.h"
+#include "TestDatabase.h"
+#include "UserInput.h"
 #include "UApplicationWindows.h"
 
 #include "MCategory.h"

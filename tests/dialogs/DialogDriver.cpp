@@ -2,57 +2,9 @@
 
 #include "FCategoryItems.h"
 
-#include <QComboBox>
-#include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTest>
-
-namespace {
-
-template <class TEditor> void Overwrite(TEditor& editor, const QString& text)
-{
-    editor.setFocus();
-    QTest::keyClick(&editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&editor, Qt::Key_Delete);
-    bool latin1 = true;
-    for (const QChar c : text) latin1 = latin1 && c.unicode() < 0x80;
-    if (latin1) {
-        QTest::keyClicks(&editor, text);
-    } else {
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(&editor, &commit);
-    }
-}
-
-} // namespace
-
-void TypeInto(QLineEdit& edit, const QString& text)
-{
-    Overwrite(edit, text);
-}
-
-void TypeInto(QPlainTextEdit& memo, const QString& text)
-{
-    Overwrite(memo, text);
-}
-
-void Choose(QComboBox& combo, int index)
-{
-    combo.setFocus();
-    QTest::keyClick(&combo, Qt::Key_Home);
-    for (int i = 0; i < index; ++i) QTest::keyClick(&combo, Qt::Key_Down);
-    if (combo.currentIndex() != index) throw std::logic_error("could not choose entry " + std::to_string(index));
-}
-
-void Click(QWidget& button)
-{
-    if (!button.isVisible() || !button.isEnabled())
-        throw std::logic_error("button " + button.objectName().toStdString() + " cannot be clicked");
-    QTest::mouseClick(&button, Qt::LeftButton);
-}
 
 QStringList CategoryNames(const QWidget& form)
 {
