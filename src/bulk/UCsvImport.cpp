@@ -82,6 +82,20 @@ TFieldEnd ReadField(const char*& p, const char* const last, const char*& begin, 
     }
 }
 
+bool IsAscii(const char* p, qsizetype size)
+{
+    unsigned char bits = 0;
+    for (qsizetype i = 0; i < size; ++i) bits |= static_cast<unsigned char>(p[i]);
+    return bits < 0x80;
+}
+
+// Well-formed UTF-8 to text; ASCII (the dates, most often) takes the short way.
+QString Decode(const char* p, qsizetype size, QStringDecoder& utf8)
+{
+    if (IsAscii(p, size)) return QString::fromLatin1(p, size);
+    return utf8.decode(QByteArrayView(p, size));
+}
+
 // The value of a field read by ReadField: without the character that ended it, without
 // a quote at its start, without a quote or comma at its end, each doubled quote made one,
 // and trimmed of U+0000 to U+0020. An empty result is absent (an empty QString).
@@ -97,7 +111,7 @@ QString FinishValue(const char* begin, const char* end, TFieldEnd how, QStringDe
     if (begin == end) return {};
 
     const auto size = static_cast<qsizetype>(end - begin);
-    if (!std::memchr(begin, Quote, static_cast<size_t>(size))) return utf8.decode(QByteArrayView(begin, size));
+    if (!std::memchr(begin, Quote, static_cast<size_t>(size))) return Decode(begin, size, utf8);
 
     scratch.resize(0); // keeps its capacity from one value to the next
     for (const char* s = begin; s != end;) {
@@ -107,7 +121,7 @@ QString FinishValue(const char* begin, const char* end, TFieldEnd how, QStringDe
         s = stop;
         if (quote && s != end && *s == Quote) ++s; // the pair's second quote is dropped
     }
-    return utf8.decode(QByteArrayView(scratch));
+    return Decode(scratch.constData(), scratch.size(), utf8);
 }
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
@@ -185,9 +199,10 @@ std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes)
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QByteArray scratch;
     std::vector<TImportRecord> records;
-    // Records end at line breaks: a file of LF or CR LF lines has at most one record
-    // more than it has LFs (a file of CR lines grows the list as it goes).
-    records.reserve(size_t(std::count(p, last, '\n')) + 1);
+    // Room for one record per LF, but never more than one per 32 bytes of the file, so
+    // that a file of empty lines does not reserve memory many times its size.
+    const auto lineFeeds = size_t(std::count(p, last, '\n'));
+    records.reserve(std::min(lineFeeds, size_t(last - p) / 32) + 1);
     do {
         TImportRecord& record = records.emplace_back();
         QString* const values[] = {&record.Date, &record.Title, &record.Content};
