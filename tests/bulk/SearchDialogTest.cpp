@@ -6,11 +6,11 @@
 #include "MSettings.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
+#include "UserInput.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QFile>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,42 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 
 namespace {
-
-template <class T>
-T& Find(const QWidget& form, const char* name)
-{
-    T* child = form.findChild<T*>(QString::fromLatin1(name));
-    if (!child) throw std::logic_error(std::string("no control ") + name);
-    return *child;
-}
-
-// Replaces the edit's text as a user does; text outside ASCII arrives as an input
-// method commit, as a Japanese IME sends it.
-void TypeInto(QLineEdit& edit, const QString& text)
-{
-    edit.setFocus();
-    edit.selectAll();
-    QTest::keyClick(&edit, Qt::Key_Delete);
-    bool ascii = true;
-    for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        QTest::keyClicks(&edit, text);
-    } else {
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(&edit, &commit);
-    }
-}
-
-void Click(QPushButton& button)
-{
-    if (!button.isVisible() || !button.isEnabled())
-        throw std::logic_error("button " + button.objectName().toStdString() + " cannot be clicked");
-    QTest::mouseClick(&button, Qt::LeftButton);
-}
 
 // The controls of the search dialog.
 struct TSearch {
@@ -65,12 +31,6 @@ struct TSearch {
         QLineEdit* const boxes[] = {&FromYear, &FromMonth, &FromDay, &ToYear, &ToMonth, &ToDay};
         for (int i = 0; i < 3; ++i) TypeInto(*boxes[i], from.value(i));
         for (int i = 0; i < 3; ++i) TypeInto(*boxes[i + 3], to.value(i));
-    }
-    void ChooseCategory(int index)
-    {
-        Category.setFocus();
-        QTest::keyClick(&Category, Qt::Key_Home);
-        for (int i = 0; i < index; ++i) QTest::keyClick(&Category, Qt::Key_Down);
     }
     QStringList Column(int column) const
     {
@@ -188,8 +148,7 @@ TEST_F(SearchDialogTest, ListsWhatMeetsEveryGivenCriterion)
             SCOPED_TRACE(c.name);
             s.TypeDates(c.from, c.to);
             TypeInto(s.Title, c.title);
-            s.ChooseCategory(0);
-            if (c.category >= 0) s.ChooseCategory(c.category);
+            if (c.category >= 0) Choose(s.Category, c.category);
             else s.Category.setCurrentIndex(-1);
             TypeInto(s.Content, c.content);
             Click(s.Search);
