@@ -7,7 +7,6 @@
 #include "UDataFolder.h"
 #include "UQtPlatform.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
@@ -16,7 +15,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -122,13 +120,3 @@ void BM_StartUpToShownWindow(benchmark::State& state)
 BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -14,7 +14,6 @@
 
 #include <cstdlib>
 #include <stdexcept>
-#include <sys/resource.h>
 
 namespace {
 
@@ -55,13 +54,6 @@ const QByteArray& ImportFile()
     return bytes;
 }
 
-double PeakMemoryMB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 void BM_ReadImportCsv(benchmark::State& state)
 {
     const QByteArray& bytes = ImportFile();
@@ -77,7 +69,7 @@ void BM_ReadImportCsv(benchmark::State& state)
     state.SetBytesProcessed(std::int64_t(state.iterations()) * bytes.size());
     state.counters["records"] = double(records.size());
     state.counters["file_MB"] = double(bytes.size()) / 1e6;
-    state.counters["peak_MB"] = PeakMemoryMB();
+    state.counters["peak_MB"] = benchdata::PeakMemoryMB();
 }
 BENCHMARK(BM_ReadImportCsv)->Unit(benchmark::kMillisecond)->Iterations(5);
 

@@ -31,13 +31,6 @@ namespace {
 
 constexpr int RowCount = 100'000;
 
-double PeakMemoryMB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 QTemporaryDir& Folder()
 {
     static QTemporaryDir folder;
@@ -199,7 +192,7 @@ void BM_OpenFile(benchmark::State& state)
     TShownImport dialog;
     for (auto _ : state) dialog.Open(file);
     if (dialog.Rows() != RowCount || dialog.Errors() != 0) state.SkipWithError("unexpected rows or errors");
-    state.counters["peak_MB"] = PeakMemoryMB();
+    state.counters["peak_MB"] = benchdata::PeakMemoryMB();
 }
 BENCHMARK(BM_OpenFile)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
@@ -217,7 +210,7 @@ void BM_StoreImport(benchmark::State& state)
         if (database.EventCount() != RowCount) state.SkipWithError("not every row was stored");
         state.ResumeTiming();
     }
-    state.counters["peak_MB"] = PeakMemoryMB();
+    state.counters["peak_MB"] = benchdata::PeakMemoryMB();
 }
 BENCHMARK(BM_StoreImport)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
@@ -245,7 +238,7 @@ void BM_OpenAndStore(benchmark::State& state)
     state.counters["cpu_ms"] = cpu / iterations * 1000;
     if (GSqlite3Seconds > 0) state.counters["x_sqlite3"] = total / iterations / GSqlite3Seconds;
     if (GSqlite3CpuSeconds > 0) state.counters["x_sqlite3_cpu"] = cpu / iterations / GSqlite3CpuSeconds;
-    state.counters["peak_MB"] = PeakMemoryMB();
+    state.counters["peak_MB"] = benchdata::PeakMemoryMB();
 }
 BENCHMARK(BM_OpenAndStore)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
@@ -256,7 +249,7 @@ void BM_OpenFaultyFile(benchmark::State& state)
     TShownImport dialog;
     for (auto _ : state) dialog.Open(file);
     if (dialog.Errors() != RowCount) state.SkipWithError("not every row is faulty");
-    state.counters["peak_MB"] = PeakMemoryMB();
+    state.counters["peak_MB"] = benchdata::PeakMemoryMB();
 }
 BENCHMARK(BM_OpenFaultyFile)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
@@ -275,18 +268,8 @@ void BM_DeleteRowOfFaultyFile(benchmark::State& state)
     }
     if (dialog.Errors() != dialog.Rows()) state.SkipWithError("the errors do not follow the rows");
     state.counters["errors"] = double(dialog.Errors());
-    state.counters["peak_MB"] = PeakMemoryMB();
+    state.counters["peak_MB"] = benchdata::PeakMemoryMB();
 }
 BENCHMARK(BM_DeleteRowOfFaultyFile)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -14,7 +14,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
@@ -41,13 +40,6 @@ private:
     }
 };
 
-double PeakMemoryMB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 void BM_SearchListsAllEvents(benchmark::State& state)
 {
     benchdata::TBenchDatabase database(1'000'000);
@@ -72,7 +64,7 @@ void BM_SearchListsAllEvents(benchmark::State& state)
     }
     if (platform.Failed) state.SkipWithError("a box was shown");
     state.counters["rows"] = rows;
-    state.counters["peak_MB"] = PeakMemoryMB();
+    state.counters["peak_MB"] = benchdata::PeakMemoryMB();
 }
 BENCHMARK(BM_SearchListsAllEvents)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 
@@ -85,13 +77,3 @@ void BM_SelectAllEventsAlone(benchmark::State& state)
 BENCHMARK(BM_SelectAllEventsAlone)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

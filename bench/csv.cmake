@@ -7,4 +7,4 @@ target_link_libraries(bench_csv PRIVATE marlune_bulk bench_generator benchmark::
 # until the list is painted and the process's peak memory. A process of its own, so
 # that the peak is the dialog's alone.
 add_executable(bench_search ${CMAKE_CURRENT_LIST_DIR}/bench_search.cpp)
-target_link_libraries(bench_search PRIVATE marlune_bulk bench_generator benchmark::benchmark)
+target_link_libraries(bench_search PRIVATE marlune_bulk bench_generator benchmark::benchmark bench_windows_main)

@@ -1,5 +1,7 @@
 #include "BenchData.h"
 
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <array>
@@ -204,6 +206,13 @@ TBenchDatabase::TBenchDatabase(int eventCount) : FPath(CachedDatabasePath(eventC
 TBenchDatabase::~TBenchDatabase()
 {
     if (DbConnection() == &FConnection) SetDbConnection(nullptr);
+}
+
+double PeakMemoryMB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
 }
 
 } // namespace benchdata

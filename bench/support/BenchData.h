@@ -62,4 +62,7 @@ private:
     TDbConnection FConnection;
 };
 
+// The process's peak resident memory so far, in MiB.
+double PeakMemoryMB();
+
 } // namespace benchdata

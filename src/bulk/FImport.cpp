@@ -152,9 +152,6 @@ TfrmImport::TfrmImport(TPlatform& platform, TfrmCategory& frmCategory, TfrmImpor
     btnClose = NewButton(this, QStringLiteral("btnClose"), {80, 32}, QStringLiteral("閉じる(&C)"),
                          ImportPicture(QStringLiteral("Close")), QStringLiteral("ダイアログを閉じます"));
 
-    // A caption is never clipped: a button grows beyond its 80 when its caption needs it.
-    for (QPushButton* button : {btnOpenFile, btnDeleteRow, btnImport, btnClose})
-        button->setFixedWidth(std::max(button->width(), button->sizeHint().width()));
 
     // Layout, from top to bottom.
     auto* panel = new QWidget(this);

@@ -26,26 +26,6 @@ QIcon SearchPicture(const QString& name)
     return QIcon(QStringLiteral(":/icons/search/") + name + QStringLiteral(".svg"));
 }
 
-QLineEdit* NewEdit(QWidget* parent, const QString& name, int width = 0)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    if (width > 0) {
-        edit->setFixedWidth(width);
-        edit->setTextMargins(0, 0, 0, 0);
-    }
-    return edit;
-}
-
-QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy, int width = 0)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    if (width > 0) label->setFixedWidth(width);
-    return label;
-}
-
 // A band of the criteria: a fixed height, the controls from the left.
 QHBoxLayout* NewBand(QWidget* parent, QBoxLayout* form, const QString& name, int height)
 {
@@ -86,8 +66,6 @@ TfrmSearch::TfrmSearch(TPlatform& platform, TfrmEvent& frmEvent, QWidget* parent
                          SearchPicture(QStringLiteral("Clear")), QStringLiteral("検索条件と検索結果をクリアします"));
     btnExport = NewButton(this, QStringLiteral("btnExport"), buttonSize, QStringLiteral("エクスポート"),
                           SearchPicture(QStringLiteral("Export")), QStringLiteral("エクスポート(書き出し)を開始します"));
-    // Its caption is longer than the others': the button grows so that it is not clipped.
-    btnExport->setFixedWidth(std::max(buttonSize.width(), btnExport->sizeHint().width()));
     btnEdit = NewButton(this, QStringLiteral("btnEdit"), buttonSize, QStringLiteral("編集(&E)"),
                         SearchPicture(QStringLiteral("Edit")), QStringLiteral("イベントを編集します"));
     btnDelete = NewButton(this, QStringLiteral("btnDelete"), buttonSize, QStringLiteral("削除(&D)"),

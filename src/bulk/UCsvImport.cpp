@@ -1,5 +1,6 @@
 #include "UCsvImport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -225,11 +226,17 @@ std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes)
     return records;
 }
 
+QString FileErrorMessage(const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("ファイル %1 を読み込めません。\n%2").arg(QDir::toNativeSeparators(fileName), reason);
+}
+
 std::vector<TImportRecord> ReadImportFile(const QString& fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(file.errorString().toStdString());
+    const auto fail = [&] { throw std::runtime_error(FileErrorMessage(fileName, file.errorString()).toStdString()); };
+    if (!file.open(QIODevice::ReadOnly)) fail();
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) throw std::runtime_error(file.errorString().toStdString());
+    if (file.error() != QFileDevice::NoError) fail();
     return ReadImportCsv(bytes);
 }

@@ -42,5 +42,6 @@ std::vector<TImportRecord> ReadImportCsv(const QByteArray& bytes);
 int FirstNonUtf8Line(const QByteArray& bytes);
 
 // Reads a whole file and cuts it into records. A file that cannot be opened or read
-// raises std::runtime_error with the platform's message.
+// raises std::runtime_error with FileErrorMessage: the file's name and the platform's reason.
 std::vector<TImportRecord> ReadImportFile(const QString& fileName);
+QString FileErrorMessage(const QString& fileName, const QString& reason);

@@ -14,25 +14,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-
-QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QLineEdit* NewEdit(QWidget* parent, const QString& name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
-} // namespace
-
 TfrmEvent::TfrmEvent(TPlatform& platform, TfrmCategory& frmCategory, QWidget* parent)
     : TForm(platform, parent), FfrmCategory(frmCategory)
 {
@@ -40,13 +21,9 @@ TfrmEvent::TfrmEvent(TPlatform& platform, TfrmCategory& frmCategory, QWidget* pa
     setWindowTitle(QStringLiteral("イベント"));
     resize(640, 480);
 
-    edtYear = NewEdit(this, QStringLiteral("edtYear"));
-    edtYear->setFixedWidth(40);
-    edtMonth = NewEdit(this, QStringLiteral("edtMonth"));
-    edtMonth->setFixedWidth(24);
-    edtDay = NewEdit(this, QStringLiteral("edtDay"));
-    edtDay->setFixedWidth(24);
-    for (QLineEdit* edit : {edtYear, edtMonth, edtDay}) edit->setTextMargins(0, 0, 0, 0);
+    edtYear = NewEdit(this, QStringLiteral("edtYear"), 40);
+    edtMonth = NewEdit(this, QStringLiteral("edtMonth"), 24);
+    edtDay = NewEdit(this, QStringLiteral("edtDay"), 24);
     cmbNonLeapYearProc = new QComboBox(this);
     cmbNonLeapYearProc->setObjectName(QStringLiteral("cmbNonLeapYearProc"));
     // The item index is the rule's ordinal.

@@ -1,7 +1,11 @@
 #include "UDialogControls.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 QIcon DialogPicture(const QString& name)
 {
@@ -18,6 +22,7 @@ QPushButton* NewButton(QWidget* parent, const QString& name, QSize size, const Q
     button->setIconSize(QSize(16, 16));
     button->setToolTip(hint);
     button->setAutoDefault(false);
+    if (!text.isEmpty()) button->setFixedWidth(std::max(size.width(), button->sizeHint().width()));
     return button;
 }
 
@@ -28,4 +33,24 @@ QPushButton* NewActionButton(QWidget* parent, const QString& name, QSize size, Q
     if (!withText) button->setIconSize(QSize(20, 20));
     QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return button;
+}
+
+QLineEdit* NewEdit(QWidget* parent, const QString& name, int width)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    if (width > 0) {
+        edit->setFixedWidth(width);
+        edit->setTextMargins(0, 0, 0, 0);
+    }
+    return edit;
+}
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy, int width)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    if (width > 0) label->setFixedWidth(width);
+    return label;
 }

@@ -149,7 +149,8 @@ TEST(ImportFile, ReadsAFileAndReportsThePlatformErrorOfOneThatCannotBeOpened)
     for (const QString& bad : {dir.filePath(QStringLiteral("missing.csv")), dir.path()}) {
         QFile probe(bad);
         probe.open(QIODevice::ReadOnly);
-        const QString expected = probe.isOpen() ? QString() : probe.errorString();
+        const QString expected =
+            probe.isOpen() ? QString() : FileErrorMessage(bad, probe.errorString());
         try {
             ReadImportFile(bad);
             ADD_FAILURE() << "no failure for " << bad.toStdString();
