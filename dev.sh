@@ -23,13 +23,17 @@ install_packages() { # package list files; default: the one list of the program
   fi
 }
 
-configure_and_build() { # $1 build dir, $2 build type, rest extra cmake args
+configure() { # $1 build dir, $2 build type, rest extra cmake args
   local dir=$1 type=$2; shift 2
   export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/marlune-ccache} CCACHE_BASEDIR=$here
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@"
   fi
-  cmake --build "$dir" -j "$(nproc)"
+}
+
+configure_and_build() { # as configure, then builds everything
+  configure "$@"
+  cmake --build "$1" -j "$(nproc)"
 }
 
 cmd=${1:-}
@@ -46,14 +50,18 @@ case "$cmd" in
     ;;
   bench)
     install_packages
-    configure_and_build build/release Release -DMARLUNE_BENCH=ON
-    for b in build/release/bench/bench_*; do [ -x "$b" ] && "$b" "${@:2}"; done
+    configure_and_build build/release Release -DMARLUNE_BENCH=ON -DMARLUNE_TESTS=OFF
+    for b in build/release/bench/bench_*; do
+      if [ -f "$b" ] && [ -x "$b" ]; then "$b" "${@:2}"; fi
+    done
     ;;
   fuzz)
     install_packages tools/debian-packages.txt tools/debian-packages-fuzz.txt
-    configure_and_build build/fuzz Debug -DMARLUNE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DMARLUNE_TESTS=OFF
+    configure build/fuzz Debug -DMARLUNE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DMARLUNE_TESTS=OFF
+    cmake --build build/fuzz -j "$(nproc)" --target fuzz_csv_import
     secs=${2:-60}
     for f in build/fuzz/fuzz/fuzz_*; do
+      [ -f "$f" ] && [ -x "$f" ] || continue
       mkdir -p "build/fuzz/corpus/$(basename "$f")"
       "$f" -max_total_time="$secs" "build/fuzz/corpus/$(basename "$f")"
     done
