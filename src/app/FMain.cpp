@@ -227,6 +227,9 @@ void TfrmMain::CreateControls()
     connect(calDate, &QCalendarWidget::selectionChanged, this, [this] {
         if (calDate->selectedDate() != FShownDate) FPlatform.Guard([this] { calDateChange(); });
     });
+    connect(grdEvent->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid()) FSelectedColumn = current.column();
+    });
     connect(grdEvent->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) FPlatform.Guard([&] { grdEventSelectCell(current.row()); });
@@ -345,8 +348,7 @@ void TfrmMain::SelectRow(int row)
         selection->clear();
         return;
     }
-    const int column = qMax(0, selection->currentIndex().column());
-    selection->setCurrentIndex(FModel->index(row, column),
+    selection->setCurrentIndex(FModel->index(row, FSelectedColumn),
                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 

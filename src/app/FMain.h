@@ -90,6 +90,7 @@ private:
     QString FEventDateFormat;
     QString FTargetDateFormat;
     QDate FShownDate;
+    int FSelectedColumn = 0; // the list's selected column, kept across loads
     bool FClosed = false;
 
     QAction* actAddEvent = nullptr;

@@ -137,10 +137,11 @@ TEST_F(MainWindowTest, RefreshKeepsThePositionClampedToTheLastRow)
         lastId = AddTestEvent(2003, 4, 6, QStringLiteral("three"), c, 0, QStringLiteral("d3"));
     });
     Open();
-    ClickRow(2);
+    ClickRow(2); // the title column of the last row
     TEvent::DeleteById(lastId);
     window->RefreshEvents();
     EXPECT_EQ(window->SelectedRow(), 1);
+    EXPECT_EQ(Grid().currentIndex().column(), 2); // the selected column stays
     EXPECT_EQ(Detail().toPlainText(), QStringLiteral("d2"));
     EXPECT_TRUE(Action("actDeleteEvent").isEnabled());
 }
